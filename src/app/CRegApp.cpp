@@ -1,0 +1,26 @@
+#include "app/CRegApp.h"
+
+#include "app/CRegCleanup.h"
+#include "app/Options.h"
+#include "reminder/Reminder.h"
+
+namespace kvr {
+
+bool CRegApp::InitInstance(int argc, char** argv) {
+  parseCommandLine(argc, argv, m_commandLineInfo);
+  RemoveReminders();
+  if (equalsIgnoreCase(options().cleanRegistry, "retry")) {
+    CRegCleanup::skip();
+    return false;
+  }
+  return false;
+}
+
+int CRegApp::ExitInstance() { return 0; }
+
+CRegApp& theApp() {
+  static CRegApp app;
+  return app;
+}
+
+}  // namespace kvr

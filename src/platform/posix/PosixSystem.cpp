@@ -1,0 +1,2 @@
+#include "platform/System.h"
+namespace kvr::platform { void setArguments(int, char**) {} }
