@@ -1,5 +1,7 @@
 #include "app/CRegApp.h"
 
+#include <cstdio>
+
 #include "app/CRegCleanup.h"
 #include "app/Options.h"
 #include "reminder/Reminder.h"
@@ -13,6 +15,9 @@ bool CRegApp::InitInstance(int argc, char** argv) {
     CRegCleanup::skip();
     return false;
   }
+  std::fputs("kvrWizard: this version stops after start-up (options read, reminders removed);\n"
+             "the start window and the wizard pages are not built yet.\n",
+             stderr);
   return false;
 }
 
