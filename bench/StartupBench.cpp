@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   }
   std::sort(millis.begin(), millis.end());
   std::printf("kvrWizard -cleanRegistry=retry, %d runs: median %.2f ms, p90 %.2f ms, peak RSS %.2f MB\n",
-              runs, millis[millis.size() / 2], millis[millis.size() * 9 / 10], peakKb / 1024.0);
+              runs, millis[millis.size() / 2], millis[millis.size() * 9 / 10], static_cast<double>(peakKb) / 1024.0);
   std::string removeCommand = std::string("rm -rf ") + prefix;
   return std::system(removeCommand.c_str()) == 0 ? 0 : 1;
 }

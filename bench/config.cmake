@@ -1,0 +1,2 @@
+add_executable(product_config_bench product_config_bench.cpp)
+target_link_libraries(product_config_bench PRIVATE kvr_record benchmark::benchmark)

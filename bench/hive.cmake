@@ -1,0 +1,2 @@
+add_executable(hive_write_bench hive_write_bench.cpp)
+target_link_libraries(hive_write_bench PRIVATE kvr_record kvr_platform benchmark::benchmark)

@@ -61,6 +61,15 @@ class Registry {
                        std::unique_ptr<RegKey>& out) = 0;
   // Opens the key, creating it and every missing parent.
   virtual long createKey(RegRoot root, std::string_view path, std::unique_ptr<RegKey>& out) = 0;
+
+  // Until the matching endBatch() on this thread, changes are made in memory, holding each
+  // changed hive locked, and endBatch() stores each hive once (one flush instead of one per
+  // value). Reads on this thread see the changes at once; other processes see them only after
+  // endBatch(), and a crash before it keeps the old values; their writers of a changed hive
+  // wait for it, so keep batches short. Batches nest; the outermost end writes and returns the
+  // first write failure.
+  virtual void beginBatch() {}
+  virtual long endBatch() { return kRegSuccess; }
 };
 
 // The process-wide registry of this platform.

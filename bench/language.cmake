@@ -1,0 +1,3 @@
+add_executable(language_bench LanguageBench.cpp)
+target_link_libraries(language_bench PRIVATE kvr_brand benchmark::benchmark)
+add_dependencies(language_bench kvr_language_modules)

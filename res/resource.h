@@ -1,0 +1,392 @@
+/* Resource ids shared by the resource scripts and the program. Plain #defines only, so that
+   windres, our own resource compiler and C++ all read this file. */
+#ifndef KVR_RES_RESOURCE_H
+#define KVR_RES_RESOURCE_H
+
+/* Dialogs */
+#define IDD_SYSTEM_INFO_PAGE 2100
+#define IDD_SPLASH 2402
+#define IDD_CONTACT_PAGE 2403
+#define IDD_ADDITIONAL_INFO_PAGE 2404
+#define IDD_THANK_YOU 2405
+#define IDD_EXIT_CONFIRM 2406
+#define IDD_CONNECT_FAIL 2407
+#define IDD_PRINTING 2408
+#define IDD_CONNECTING 2409
+#define IDD_PHONE_REGISTRATION 2410
+#define IDD_PHONE_EXIT 2411
+#define IDD_PRIVACY 2412
+#define IDD_SERVER_SETTINGS 2500
+
+/* Bitmaps and icon. 2453 is not among the program's own resources; a language module may
+   carry it. */
+#define IDB_SPLASH 2450
+#define IDB_CORNER 2451
+#define IDB_STRIP 2452
+#define IDB_CONSUMER_CORNER 2453
+#define IDI_APP 2475
+
+/* System information page (2100) */
+#define IDC_SYSINFO_YES 2101
+#define IDC_SYSINFO_NO 2102
+#define IDC_SYSINFO_BACK 2103
+#define IDC_SYSINFO_NEXT 2104
+#define IDC_SYSINFO_EXIT 2105
+#define IDC_SYSINFO_TITLE 2106
+#define IDC_SYSINFO_INTRO 2107
+#define IDC_SYSINFO_QUESTION 2109
+#define IDC_MANUFACTURER_LABEL 2110
+#define IDC_MODEL_LABEL 2111
+#define IDC_SERIAL_LABEL 2112
+#define IDC_OS_LABEL 2113
+#define IDC_MANUFACTURER 2114
+#define IDC_MODEL 2115
+#define IDC_SERIAL 2116
+#define IDC_OS 2117
+
+/* Contact page (2403) */
+#define IDC_CONTACT_BACK 2207
+#define IDC_INITIAL 2208
+#define IDC_FIRST_NAME 2209
+#define IDC_LAST_NAME 2210
+#define IDC_EMAIL 2211
+#define IDC_EXTENSION 2212
+#define IDC_PHONE 2213
+#define IDC_ZIP 2214
+#define IDC_CITY 2216
+#define IDC_STREET 2217
+#define IDC_PO_BOX 2218
+#define IDC_COMPANY 2219
+#define IDC_JOB_TITLE 2220
+#define IDC_CONTACT_NEXT 2226
+#define IDC_SUFFIX 2237
+#define IDC_PREFIX 2238
+#define IDC_COUNTRY 2239
+#define IDC_FRENCH_MAIL 2241
+#define IDC_CONTACT_EXIT 2242
+#define IDC_INITIAL_LABEL 2250
+#define IDC_PREFIX_LABEL 2251
+#define IDC_FIRST_NAME_LABEL 2252
+#define IDC_SUFFIX_LABEL 2253
+#define IDC_JOB_TITLE_LABEL 2255
+#define IDC_COMPANY_LABEL 2256
+#define IDC_LAST_NAME_LABEL 2257
+#define IDC_STREET_LABEL 2258
+#define IDC_CITY_LABEL 2259
+#define IDC_STATE_LABEL 2260
+#define IDC_ZIP_LABEL 2261
+#define IDC_COUNTRY_LABEL 2262
+#define IDC_PO_BOX_LABEL 2263
+#define IDC_PHONE_LABEL 2268
+#define IDC_EXTENSION_LABEL 2269
+/* Also the "Email:" label of the phone view (2410). */
+#define IDC_EMAIL_LABEL 2270
+#define IDC_CONTACT_TITLE 2289
+#define IDC_CONTACT_SUBTITLE 2290
+#define IDC_PRIVACY 2320
+#define IDC_STATE 2321
+#define IDC_CONSENT 2334
+
+/* Additional information page (2404) */
+#define IDC_SUBMIT 2202
+#define IDC_BOOKMARK3 2204
+#define IDC_BOOKMARK2 2205
+#define IDC_ADDITIONAL_BACK 2206
+#define IDC_BOOKMARK1 2221
+#define IDC_VISIT_TITLE 2222
+#define IDC_SURVEY_LIST1 2227
+#define IDC_SURVEY_LIST2 2228
+#define IDC_SURVEY_LIST3 2229
+/* The labels of survey slots 2 and 3 are also the "Industry:" and "Number of Employees:"
+   labels of the phone view (2410). */
+#define IDC_SURVEY_LABEL2 2274
+#define IDC_SURVEY_LABEL3 2275
+#define IDC_ADDITIONAL_TITLE 2291
+#define IDC_ADDITIONAL_SUBTITLE 2292
+#define IDC_SURVEY_LABEL1 2302
+#define IDC_ADDITIONAL_EXIT 2312
+#define IDC_USAGE_HOME 2335
+#define IDC_USAGE_BUSINESS 2336
+#define IDC_USAGE_HOME_BUSINESS 2337
+#define IDC_USAGE_LABEL 2338
+
+/* Thank-you dialog (2405) */
+#define IDC_THANKS_TEXT 2235
+#define IDC_THANKS_TITLE 2293
+#define IDC_THANKS_EXIT 2327
+
+/* Exit confirmation (2406); 2243 is also the id reported to ask for it. */
+#define IDC_EXIT_TEXT 2243
+#define IDC_PROMPT_LATER 2319
+#define IDC_EXIT_YES 2328
+#define IDC_EXIT_NO 2329
+
+/* Connection-failure dialog (2407) */
+#define IDC_FAIL_MESSAGE 2244
+#define IDC_CHOICE_LATER 2245
+#define IDC_CHOICE_PRINT 2246
+#define IDC_FAIL_PROMPT 2288
+#define IDC_FAIL_OK 2325
+#define IDC_FAIL_CANCEL 2326
+#define IDC_CHOICE_SUBMIT 2333
+
+/* Printing (2408) and connecting (2409) windows; the submission worker ends the connecting
+   window with 2331. */
+#define IDC_PRINTING_TEXT 2316
+#define IDC_CONNECTING_TEXT 2317
+#define IDC_PRINTING_CANCEL 2323
+#define IDC_CONNECTING_CANCEL 2330
+#define IDC_CONNECTING_DONE 2331
+
+/* Phone registration view (2410) */
+#define IDC_PHONE_MESSAGE 2248
+#define IDC_PHONE_NEXT 2249
+#define IDC_PRODUCTS_LABEL 2254
+#define IDC_OS_NAME_LABEL 2264
+#define IDC_OS_VERSION_LABEL 2265
+#define IDC_LOCATION_LABEL 2266
+#define IDC_BENEFITS_LABEL 2267
+#define IDC_EMAIL_MESSAGE_LABEL 2271
+#define IDC_PRODUCTS 2278
+#define IDC_PHONE_EMAIL 2279
+#define IDC_EMAIL_MESSAGE 2280
+#define IDC_REASON 2281
+#define IDC_INDUSTRY 2282
+#define IDC_EMPLOYEES 2283
+#define IDC_OS_NAME 2284
+#define IDC_OS_VERSION 2285
+#define IDC_LOCATION 2286
+#define IDC_BENEFITS 2287
+#define IDC_REASON_LABEL 2303
+#define IDC_PRODUCT_NAME_LABEL 2306
+#define IDC_PRODUCT_NAME 2307
+#define IDC_CLIENT_NUMBER_LABEL 2308
+#define IDC_KVR_VERSION_LABEL 2309
+#define IDC_CLIENT_NUMBER 2310
+#define IDC_KVR_VERSION 2311
+
+/* Phone registration exit question (2411) */
+#define IDC_PHONE_EXIT_BACK 2276
+#define IDC_PHONE_EXIT_NEXT 2277
+#define IDC_PHONE_EXIT_TEXT 2318
+
+/* Privacy statement (2412) */
+#define IDC_PRIVACY_TEXT 2301
+#define IDC_PRIVACY_OK 2324
+
+/* Server settings (2500) */
+#define IDC_SERVER_BLANK 2501
+#define IDC_SERVER_PROMPT 2502
+#define IDC_SERVER_DIRECT 2503
+#define IDC_SERVER_SOCKS 2504
+#define IDC_SERVER_HTTP 2505
+#define IDC_SERVER_AUTOPROXY 2506
+#define IDC_SERVER_URL_LABEL 2507
+#define IDC_SERVER_URL 2508
+#define IDC_SERVER_OK 2509
+#define IDC_SERVER_CANCEL 2510
+
+/* Messages */
+#define IDS_FIRST_NAME_REQUIRED 201
+#define IDS_LAST_NAME_REQUIRED 202
+#define IDS_ADDRESS_REQUIRED 203
+#define IDS_CITY_REQUIRED 204
+#define IDS_STATE_REQUIRED 205
+#define IDS_ZIP_REQUIRED 206
+#define IDS_COUNTRY_REQUIRED 207
+#define IDS_PHONE_REQUIRED 208
+/* 209 comes only from language modules. */
+#define IDS_QUESTION1_REQUIRED 209
+#define IDS_INDUSTRY_REQUIRED 210
+#define IDS_EMPLOYEES_REQUIRED 211
+#define IDS_COM_INIT_FAILED 212
+#define IDS_ASK_EMAIL 213
+#define IDS_BOOKMARKS_FAILED 215
+#define IDS_EMAIL_FORMAT 216
+#define IDS_PIPE_OR_BACKSLASH 217
+#define IDS_NO_PRINTER 218
+#define IDS_CONNECTION_FAILED 219
+#define IDS_ONLY_LETTERS 221
+#define IDS_ADDRESS_LETTERS 222
+#define IDS_PHONE_TEN_DIGITS 223
+#define IDS_ZIP_FIVE_DIGITS 224
+#define IDS_ZIP_SIX_CHARACTERS 225
+#define IDS_PHONE_REGISTRATION 234
+/* No string in the program's own table. */
+#define IDS_PHONE_REGISTRATION_MORE 235
+#define IDS_PRIVACY_WHO 236
+#define IDS_PRIVACY_WHO_MORE 237
+#define IDS_PRIVACY_TRANSFER 238
+#define IDS_PRIVACY_TRANSFER_MORE 239
+#define IDS_PRIVACY_HANDLING 240
+#define IDS_PRIVACY_CONTACT 241
+#define IDS_PRIVACY_CONSENT 242
+#define IDS_PRIVACY_REACH 243
+#define IDS_PRIVACY_INTRO 244
+#define IDS_CANCELED 245
+#define IDS_INVALID_CHARACTER 246
+/* Raised for a street address without letters; shows the text of 222, has none of its own. */
+#define IDS_STREET_LETTERS 247
+
+/* Web sites offered as bookmarks, and the registration server */
+#define IDS_BOOKMARK1_NAME 300
+#define IDS_BOOKMARK1_URL 301
+#define IDS_BOOKMARK2_NAME 302
+#define IDS_BOOKMARK2_URL 303
+#define IDS_BOOKMARK3_NAME 304
+#define IDS_BOOKMARK3_URL 305
+#define IDS_SERVER 307
+
+#define IDS_CAPTION 313
+#define IDS_MAIL_TO 314
+/* Label of the job-title field in the consumer form. */
+#define IDS_CONSUMER_JOB_TITLE 322
+
+/* Lists: name prefixes, suffixes, United States and Canadian states */
+#define IDS_PREFIX_FIRST 500
+#define IDS_PREFIX_LAST 504
+#define IDS_SUFFIX_FIRST 525
+#define IDS_SUFFIX_LAST 534
+#define IDS_STATE_FIRST 550
+#define IDS_STATE_LAST 612
+
+/* Survey questions; each question's answers follow it. Set 2 (975, 1000, 1025 and their
+   answers) comes only from language modules. */
+#define IDS_QUESTION_RESPONSIBILITY 750
+#define IDS_RESPONSIBILITY_FIRST 751
+#define IDS_QUESTION_INDUSTRY 800
+#define IDS_INDUSTRY_FIRST 801
+#define IDS_QUESTION_EMPLOYEES 850
+#define IDS_EMPLOYEES_FIRST 851
+#define IDS_QUESTION_REASON 900
+#define IDS_REASON_FIRST 901
+#define IDS_QUESTION_WHERE 925
+#define IDS_WHERE_FIRST 926
+#define IDS_QUESTION_DESCRIBES 950
+#define IDS_DESCRIBES_FIRST 951
+#define IDS_QUESTION_KNOWN 975
+#define IDS_KNOWN_FIRST 976
+#define IDS_QUESTION_CHOICE 1000
+#define IDS_CHOICE_FIRST 1002
+#define IDS_QUESTION_AGE 1025
+#define IDS_AGE_FIRST 1027
+
+/* Service parameters, fixed answers and version */
+#define IDS_CAMPAIGN 1050
+#define IDS_SERVICE 1051
+#define IDS_METHOD 1052
+#define IDS_SURVEY_ID 1053
+#define IDS_QUESTION_COUNT 1054
+#define IDS_CONSENT_GIVEN 1055
+#define IDS_Q11_VALUE 1056
+#define IDS_Q10_VALUE 1057
+#define IDS_Q4_VALUE 1058
+#define IDS_VERSION 1059
+#define IDS_PRINT_DOCUMENT 1060
+
+/* Country names: 1200 + country index */
+#define IDS_COUNTRY_FIRST 1200
+#define IDS_COUNTRY_LAST 1368
+
+/* Network and validation messages */
+#define IDS_NO_DEFAULT_BROWSER 1500
+#define IDS_NETSCAPE_USER 1501
+#define IDS_NETSCAPE_SETTINGS 1502
+#define IDS_CONNECTION_METHOD 1503
+#define IDS_WSASTARTUP_FAILED 1504
+#define IDS_DNS_FAILED 1505
+#define IDS_SOCKET_FAILED 1506
+#define IDS_CONNECT_FAILED 1507
+#define IDS_SOCKS_ERROR 1509
+#define IDS_RECEIVE_FAILED 1510
+#define IDS_POST_FAILED 1511
+#define IDS_TOO_MANY_REDIRECTS 1512
+#define IDS_BAD_REDIRECT 1513
+#define IDS_PHONE_MIN_DIGITS 1515
+#define IDS_ZIP_MIN_CHARACTERS 1516
+#define IDS_ZIP_MIN_DIGITS 1517
+#define IDS_PREFIX_REQUIRED 1519
+/* No string: the message for a missing suffix is empty. */
+#define IDS_SUFFIX_REQUIRED 1520
+#define IDS_TCPIP_NOT_STARTED 1521
+#define IDS_WINSOCK_VERSION 1522
+#define IDS_SOCKET_BLOCKING 1523
+#define IDS_TOO_MANY_SOCKETS 1524
+#define IDS_NETWORK_DOWN 1525
+#define IDS_NO_SOCKET_MEMORY 1526
+#define IDS_BAD_HOST_ADDRESS 1527
+#define IDS_CONNECTION_REFUSED 1528
+#define IDS_NETWORK_UNREACHABLE 1529
+#define IDS_TIMED_OUT 1530
+#define IDS_BAD_DATA_POINTER 1531
+#define IDS_SOCKETS_NOT_INITIALIZED 1532
+#define IDS_FAMILY_NOT_SUPPORTED 1533
+#define IDS_PROTOCOL_NOT_SUPPORTED 1534
+#define IDS_WRONG_PROTOCOL 1535
+#define IDS_HOST_NOT_IN_FAMILY 1536
+#define IDS_ADDRESS_IN_USE 1537
+#define IDS_CALL_CANCELED 1538
+#define IDS_SOCKET_IN_USE 1539
+#define IDS_INVALID_REQUEST 1542
+#define IDS_ALREADY_CONNECTED 1543
+#define IDS_BAD_SOCKET_HANDLE 1544
+#define IDS_WOULD_BLOCK 1545
+#define IDS_DATAGRAM_FAILED 1546
+#define IDS_NO_CONNECT 1547
+
+/* Mailing addresses of the registration centres: first line of each group; a group's lines
+   are consecutive. */
+#define IDS_MAIL_FIRST 1600
+#define IDS_MAIL_AMERICAS 1600
+#define IDS_MAIL_EUROPE 1605
+#define IDS_MAIL_ASIA 1610
+#define IDS_MAIL_AR 1615
+#define IDS_MAIL_AU 1622
+#define IDS_MAIL_BO 1629
+#define IDS_MAIL_BR 1636
+#define IDS_MAIL_BZ 1643
+#define IDS_MAIL_CL 1650
+#define IDS_MAIL_CN 1657
+#define IDS_MAIL_CO 1664
+#define IDS_MAIL_CR 1671
+#define IDS_MAIL_DO 1678
+#define IDS_MAIL_EC 1685
+#define IDS_MAIL_FJ 1692
+#define IDS_MAIL_GT 1699
+#define IDS_MAIL_HK 1706
+#define IDS_MAIL_HN 1713
+#define IDS_MAIL_HT 1720
+#define IDS_MAIL_ID 1727
+#define IDS_MAIL_JP 1734
+#define IDS_MAIL_KR 1741
+#define IDS_MAIL_MX 1748
+#define IDS_MAIL_MY 1755
+#define IDS_MAIL_NI 1762
+#define IDS_MAIL_NZ 1769
+#define IDS_MAIL_PA 1776
+#define IDS_MAIL_PE 1783
+#define IDS_MAIL_PH 1790
+#define IDS_MAIL_PY 1797
+#define IDS_MAIL_SG 1804
+#define IDS_MAIL_SV 1811
+#define IDS_MAIL_TW 1818
+#define IDS_MAIL_US 1825
+#define IDS_MAIL_VE 1832
+#define IDS_MAIL_LAST 1837
+
+/* Japanese prefectures, in the order of the prefecture list */
+#define IDS_PREFECTURE_FIRST 1900
+#define IDS_PREFECTURE_LAST 1946
+
+/* Printed form, connection-failure and server-settings texts */
+#define IDS_FAX_TO 2118
+#define IDS_MAIL_OTHERWISE 2119
+#define IDS_PRINT_BY_MAIL_OR_FAX 2120
+#define IDS_FORM_END 2121
+#define IDS_BAD_SERVER_URL 2511
+
+/* Brazilian states */
+#define IDS_BRAZIL_STATE_FIRST 2550
+#define IDS_BRAZIL_STATE_LAST 2576
+
+#endif

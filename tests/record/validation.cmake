@@ -1,0 +1,3 @@
+kvr_add_test(validation_test
+  SOURCES ValidationTextTest.cpp ContactChecksTest.cpp
+  LIBS kvr_offline kvr_record)
