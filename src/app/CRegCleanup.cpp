@@ -1,6 +1,8 @@
 #include "app/CRegCleanup.h"
 
+#include "brand/BrandProfile.h"
 #include "record/ProductConfig.h"
+#include "record/RegistrationRecord.h"
 
 namespace kvr {
 
@@ -10,9 +12,13 @@ bool g_skipped = false;
 
 void CRegCleanup::skip() { g_skipped = true; }
 
+// The language object is left alone: the resource module it holds may be in use by
+// whatever the runtime still tears down after us.
 CRegCleanup::~CRegCleanup() {
   if (g_skipped) return;
+  RegistrationRecord::deleteInstance();
   ProductConfig::deleteInstance();
+  deleteBrandProfile();
 }
 
 }  // namespace kvr

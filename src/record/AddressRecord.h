@@ -27,13 +27,13 @@ class AddressRecord {
 
   // `stateProv` is sent as the code unless the code is blank, then empty.
   void setState(std::string_view text, std::string_view code);
-  std::string stateProv() const;  // the value sent
+  std::string stateProv() const;                                // the value sent
   const std::string& stateText() const { return m_stateText; }  // as shown
   const std::string& stateCode() const { return m_stateCode; }
 
   // `country` is sent as the two-letter code of the country index, empty outside 0..168.
   void setCountry(std::string_view text, int index);
-  std::string country() const;  // the value sent
+  std::string country() const;                                      // the value sent
   const std::string& countryText() const { return m_countryText; }  // as shown
   int countryIndex() const { return m_countryIndex; }
 

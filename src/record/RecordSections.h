@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "brand/BrandProfile.h"
+#include "record/RegistryStore.h"
 
 namespace kvr {
 
-// Registry sections of the saved answers: contact data and the client number under "General",
-// the brand's own answers under a section named after the brand profile.
-inline constexpr std::string_view kGeneralSection = "General";
+// The brand's own saved answers live in a section named after the brand profile; contact data
+// and the client number in kGeneralSection.
 
 inline std::string brandSection() { return brandProfile().shortName(); }
 

@@ -1,5 +1,7 @@
 #include "record/RegistrationRecord.h"
 
+#include <cstddef>
+
 #include "app/Options.h"
 #include "brand/BrandProfile.h"
 #include "log/DebugLog.h"

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "record/AddressRecord.h"
 #include "record/BucketMap.h"
@@ -89,7 +90,9 @@ class RegistrationRecord {
   void setGuidSource(GuidSource source) { m_guidSource = std::move(source); }
 
   // Kept for re-selecting page 2404's answers; never sent.
-  void putSurveyAnswer(std::string_view key, std::string_view text) { m_surveyAnswers.set(key, text); }
+  void putSurveyAnswer(std::string_view key, std::string_view text) {
+    m_surveyAnswers.set(key, text);
+  }
   std::string surveyAnswer(std::string_view key) const { return m_surveyAnswers.get(key); }
   // Printed-form field code -> value.
   void putFormValue(std::string_view code, std::string_view text) { m_formValues.set(code, text); }

@@ -1,5 +1,6 @@
 #include "record/RegistryStore.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -35,7 +36,7 @@ std::unique_ptr<platform::RegKey> openSection(std::string_view section, RegAcces
 std::unique_ptr<platform::RegKey> openSectionForWrite(std::string_view section) {
   if (auto key = openSection(section, RegAccess::Write)) return key;
   const std::string chain[] = {"Software", "Software\\OVX", std::string(kBasePath),
-                               sectionPath("General"), sectionPath(section)};
+                               sectionPath(kGeneralSection), sectionPath(section)};
   for (const auto& path : chain) {
     std::unique_ptr<platform::RegKey> created;
     if (platform::registry().createKey(RegRoot::CurrentUser, path, created) !=
@@ -71,8 +72,11 @@ bool RegistryStore::writeInt(std::string_view section, std::string_view name, in
   auto key = openSectionForWrite(section);
   if (!key) return false;
   char digits[16] = {};
-  std::snprintf(digits, sizeof digits, "%d", value);
-  return key->setValue(name, platform::kRegSz, std::string_view(digits, 4)) ==
+  int length = std::snprintf(digits, sizeof digits, "%d", value);
+  // Four bytes hold up to three digits and the terminating zero, the size other readers of
+  // these values expect; a longer number keeps all its digits rather than losing the last.
+  std::size_t dataLength = std::max<std::size_t>(4, static_cast<std::size_t>(length) + 1);
+  return key->setValue(name, platform::kRegSz, std::string_view(digits, dataLength)) ==
          platform::kRegSuccess;
 }
 

@@ -5,6 +5,9 @@
 
 namespace kvr {
 
+// The section of the contact data and the client number; the store always creates it.
+inline constexpr std::string_view kGeneralSection = "General";
+
 // The user's saved answers: REG_SZ values under
 // HKEY_CURRENT_USER\Software\OVX\Product Registration\<section>. No failure is shown; a read
 // that finds nothing usable gives empty text or -1.
@@ -12,8 +15,8 @@ class RegistryStore {
  public:
   // True once the section's key is open, whether or not the value could then be set.
   static bool writeText(std::string_view section, std::string_view name, std::string_view text);
-  // Stores the decimal text as exactly four bytes of data: a text longer than four characters
-  // keeps its first four (12345 is stored as "1234"). True when the value was set.
+  // Stores the decimal text with at least four bytes of data (up to three digits and the
+  // terminating zero, padded); longer numbers keep every digit. True when the value was set.
   static bool writeInt(std::string_view section, std::string_view name, int value);
   // Texts of up to 1023 bytes; longer ones read as empty. A value of another type gives its
   // bytes up to the first zero.

@@ -1,17 +1,18 @@
-#include "record/BucketMap.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "record/BucketMap.h"
+
 namespace kvr {
 namespace {
 
 std::vector<std::pair<std::string, std::string>> pairsOf(const BucketMap& map) {
   std::vector<std::pair<std::string, std::string>> pairs;
-  map.forEach([&](const std::string& key, const std::string& value) { pairs.emplace_back(key, value); });
+  map.forEach(
+      [&](const std::string& key, const std::string& value) { pairs.emplace_back(key, value); });
   return pairs;
 }
 
@@ -35,7 +36,7 @@ struct KeyBucket {
     {"q10", 10},         // 3778 * 33 + 48 = 124722 = 7336 * 17 + 10
     {"zip", 10},         // (122 * 33 + 105) * 33 + 112 = 136435 = 8025 * 17 + 10
     {"stateProv", 10},   // passes 2^32; without the wrap it would be bucket 3
-    {"\xE9" "a", 2},     // -23 * 33 + 97 = -662, i.e. 2^32 - 662; read as 233 it would be 0
+    {"\xE9\x61", 2},     // -23 * 33 + 97 = -662, i.e. 2^32 - 662; read as 233 it would be 0
 };
 
 TEST(BucketMapTest, BucketsOfKnownKeys) {
@@ -47,16 +48,16 @@ TEST(BucketMapTest, BucketsOfKnownKeys) {
 
 TEST(BucketMapTest, IteratesBucketsInOrderNewestFirstWithinABucket) {
   BucketMap map;
-  for (const char* key : {"zip", "q10", "A", "stateProv", "a", "R", "\xE9" "a", "q6", ""})
+  for (const char* key : {"zip", "q10", "A", "stateProv", "a", "R", "\xE9\x61", "q6", ""})
     map.set(key, std::string("v_") + key);
 
   const std::vector<std::string> expected = {
-      "",                                // 0
-      "\xE9" "a",                        // 2
-      "q6",                              // 9
-      "stateProv", "q10", "zip",         // 10, last inserted first
-      "a",                               // 12
-      "R", "A",                          // 14
+      "",                         // bucket 0
+      "\xE9\x61",                 // 2
+      "q6",                       // 9
+      "stateProv", "q10", "zip",  // 10, the last inserted first
+      "a",                        // 12
+      "R", "A",                   // 14
   };
   EXPECT_EQ(keysOf(map), expected);
   EXPECT_EQ(map.size(), expected.size());

@@ -1,5 +1,3 @@
-#include "record/RegistrationRecord.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include "brand/BrandProfile.h"
 #include "platform/HiveFile.h"
 #include "record/ClientNumber.h"
+#include "record/RegistrationRecord.h"
 #include "record/RegistryStore.h"
 #include "support/LogCapture.h"
 #include "support/TempDir.h"
@@ -34,23 +33,43 @@ constexpr const char* kEncodedVersion = "KVR%202%2e2%2e010228%20OVX%20OVX%20Prod
 struct Contact {
   std::string firstName, initial, lastName;
   std::string prefixText;
-  int prefixIndex;
+  int prefixIndex = -1;
   std::string suffixText;
-  int suffixIndex;
+  int suffixIndex = -1;
   std::string addr2, addr1, city, zip;
   std::string countryText;
-  int countryIndex;
-  int french;
+  int countryIndex = -1;
+  int french = 0;
   std::string locale;
   std::string stateText, stateCode;
   std::string phone, extension, job, company, email;
-  int consent;
+  int consent = 1;
 };
 
-const Contact kAnn = {
-    "Ann", "", "O'Hara", "Dr.", 4, "Jr.", 3,
-    "Apt 5", "12 Main St.", "Montr\xE9" "al", "H2X 1Y4", "Canada", 27, 1, "en_US", "Quebec", "QC",
-    "+1 555 0100", "", "Engineer", "Acme & Co", "ann@example.com", 1};
+// "Montr\xE9\x61l" is Montreal with an e acute in code page 1252.
+const Contact kAnn = {.firstName = "Ann",
+                      .initial = "",
+                      .lastName = "O'Hara",
+                      .prefixText = "Dr.",
+                      .prefixIndex = 4,
+                      .suffixText = "Jr.",
+                      .suffixIndex = 3,
+                      .addr2 = "Apt 5",
+                      .addr1 = "12 Main St.",
+                      .city = "Montr\xE9\x61l",
+                      .zip = "H2X 1Y4",
+                      .countryText = "Canada",
+                      .countryIndex = 27,
+                      .french = 1,
+                      .locale = "en_US",
+                      .stateText = "Quebec",
+                      .stateCode = "QC",
+                      .phone = "+1 555 0100",
+                      .extension = "",
+                      .job = "Engineer",
+                      .company = "Acme & Co",
+                      .email = "ann@example.com",
+                      .consent = 1};
 
 // The contact page's store on Next: the three field groups, then the page's own fields.
 void storeContactPage(RegistrationRecord& record, const Contact& c) {
@@ -111,7 +130,8 @@ class RegistrationRecordTest : public ::testing::Test {
 
   // Value names of a section in the order they were created in the hive on disk.
   std::vector<std::string> valueNamesOnDisk(const std::string& section) const {
-    auto parsed = platform::parseHive(test::readFile(m_prefix.file("user.reg")), "HKEY_CURRENT_USER");
+    auto parsed =
+        platform::parseHive(test::readFile(m_prefix.file("user.reg")), "HKEY_CURRENT_USER");
     EXPECT_FALSE(parsed.error);
     std::vector<std::string> names;
     const platform::HiveKey* key = &parsed.root;
@@ -170,14 +190,22 @@ TEST_F(RegistrationRecordTest, IndexesAndCodesOutsideTheirRangesSendEmptyText) {
       {"prefix -1", [](RegistrationRecord& r) { r.name().setPrefix("Dr.", -1); }, "prefix", ""},
       {"suffix 9", [](RegistrationRecord& r) { r.name().setSuffix("V", 9); }, "suffix", "V"},
       {"suffix 10", [](RegistrationRecord& r) { r.name().setSuffix("V", 10); }, "suffix", ""},
-      {"country 0", [](RegistrationRecord& r) { r.address().setCountry("Albania", 0); }, "country", "AL"},
-      {"country 168", [](RegistrationRecord& r) { r.address().setCountry("Zimbabwe", 168); }, "country", "ZW"},
-      {"country 169", [](RegistrationRecord& r) { r.address().setCountry("Zimbabwe", 169); }, "country", ""},
-      {"country -1", [](RegistrationRecord& r) { r.address().setCountry("Albania", -1); }, "country", ""},
-      {"state code", [](RegistrationRecord& r) { r.address().setState("Quebec", "QC"); }, "stateProv", "QC"},
-      {"state empty", [](RegistrationRecord& r) { r.address().setState("Quebec", ""); }, "stateProv", ""},
-      {"state blank", [](RegistrationRecord& r) { r.address().setState("Quebec", " \t"); }, "stateProv", ""},
-      {"french 1", [](RegistrationRecord& r) { r.address().setFrenchCorrespondence(1); }, "q6", "fr_CA"},
+      {"country 0", [](RegistrationRecord& r) { r.address().setCountry("Albania", 0); }, "country",
+       "AL"},
+      {"country 168", [](RegistrationRecord& r) { r.address().setCountry("Zimbabwe", 168); },
+       "country", "ZW"},
+      {"country 169", [](RegistrationRecord& r) { r.address().setCountry("Zimbabwe", 169); },
+       "country", ""},
+      {"country -1", [](RegistrationRecord& r) { r.address().setCountry("Albania", -1); },
+       "country", ""},
+      {"state code", [](RegistrationRecord& r) { r.address().setState("Quebec", "QC"); },
+       "stateProv", "QC"},
+      {"state empty", [](RegistrationRecord& r) { r.address().setState("Quebec", ""); },
+       "stateProv", ""},
+      {"state blank", [](RegistrationRecord& r) { r.address().setState("Quebec", " \t"); },
+       "stateProv", ""},
+      {"french 1", [](RegistrationRecord& r) { r.address().setFrenchCorrespondence(1); }, "q6",
+       "fr_CA"},
       {"french 0", [](RegistrationRecord& r) { r.address().setFrenchCorrespondence(0); }, "q6", ""},
       {"french 2", [](RegistrationRecord& r) { r.address().setFrenchCorrespondence(2); }, "q6", ""},
       {"consent 1", [](RegistrationRecord& r) { r.setConsentFlag(1); }, "q26", "0"},
@@ -205,7 +233,8 @@ TEST_F(RegistrationRecordTest, IndexesAndCodesOutsideTheirRangesSendEmptyText) {
   EXPECT_EQ(record.address().countryText(), "Nowhere");
   EXPECT_EQ(record.address().countryIndex(), 169);
   EXPECT_EQ(record.address().stateText(), "Quebec");
-  EXPECT_EQ(record.buildQuery(), "prefix=%20&country=%20&stateProv=%20&q14=" + std::string(kEncodedVersion));
+  EXPECT_EQ(record.buildQuery(),
+            "prefix=%20&country=%20&stateProv=%20&q14=" + std::string(kEncodedVersion));
 }
 
 TEST_F(RegistrationRecordTest, ConsumerFormSendsTheJobBoxAsQ22) {
@@ -305,7 +334,10 @@ TEST_F(RegistrationRecordTest, ClientNumberFromAGuidAndTheName) {
       {kFixedGuid, "Ann", "", "56789ABCDEF041"},
       {kFixedGuid, "", "", "3456789ABCDEF0"},
       // Bytes above 0x7F by their unsigned value; below 0x10 without a leading zero.
-      {kFixedGuid, "", "\xC9" "x", "56789ABCDEFC978"},
+      {kFixedGuid, "",
+       "\xC9"
+       "x",
+       "56789ABCDEFC978"},
       {kFixedGuid, "", "\x05", "3456789ABCDEF5"},
       // Lower-case digits in the GUID come out upper case.
       {"{fedcba98-7654-3210-fedc-ba9876543210}", "", "li", "A98765432106C69"},
@@ -347,19 +379,30 @@ TEST_F(RegistrationRecordTest, SaveWritesEveryValueInOrderToTheHive) {
   record.saveToRegistry();
 
   const std::vector<std::string> general = {
-      "firstName", "initial", "lastName", "suffix", "prefix", "addr2", "addr1", "city",
-      "stateProv", "country", "zip", "q6", "phone", "extension", "jobTitle", "company", "q1",
-      "email", "q13"};
+      "firstName", "initial",   "lastName", "suffix", "prefix", "addr2", "addr1",
+      "city",      "stateProv", "country",  "zip",    "q6",     "phone", "extension",
+      "jobTitle",  "company",   "q1",       "email",  "q13"};
   EXPECT_EQ(valueNamesOnDisk("General"), general);
   EXPECT_EQ(valueNamesOnDisk("OVX"), (std::vector<std::string>{"q10", "q11"}));
 
-  const std::map<std::string, std::string> texts = {
-      {"firstName", "Ann"}, {"initial", ""}, {"lastName", "O'Hara"}, {"suffix", "Jr."},
-      {"prefix", "Dr."}, {"addr2", "Apt 5"}, {"addr1", "12 Main St."},
-      {"city", "Montr\xE9" "al"}, {"stateProv", "Quebec"}, {"country", "Canada"},
-      {"zip", "H2X 1Y4"}, {"phone", "+1 555 0100"}, {"extension", ""}, {"jobTitle", "Engineer"},
-      {"company", "Acme & Co"}, {"q1", "en_US"}, {"email", "ann@example.com"},
-      {"q13", "56789ABCDEF4F27"}};
+  const std::map<std::string, std::string> texts = {{"firstName", "Ann"},
+                                                    {"initial", ""},
+                                                    {"lastName", "O'Hara"},
+                                                    {"suffix", "Jr."},
+                                                    {"prefix", "Dr."},
+                                                    {"addr2", "Apt 5"},
+                                                    {"addr1", "12 Main St."},
+                                                    {"city", "Montr\xE9\x61l"},
+                                                    {"stateProv", "Quebec"},
+                                                    {"country", "Canada"},
+                                                    {"zip", "H2X 1Y4"},
+                                                    {"phone", "+1 555 0100"},
+                                                    {"extension", ""},
+                                                    {"jobTitle", "Engineer"},
+                                                    {"company", "Acme & Co"},
+                                                    {"q1", "en_US"},
+                                                    {"email", "ann@example.com"},
+                                                    {"q13", "56789ABCDEF4F27"}};
   for (const auto& [name, text] : texts) {
     SCOPED_TRACE(name);
     EXPECT_EQ(RegistryStore::readText("General", name), text);
@@ -412,14 +455,30 @@ TEST_F(RegistrationRecordTest, ConsumerFormSavesAndLoadsQ22InTheBrandSection) {
 
 TEST_F(RegistrationRecordTest, LoadRestoresTheSavedAnswers) {
   const std::map<std::string, std::string> general = {
-      {"firstName", "Ann"}, {"initial", ""}, {"lastName", "O'Hara"}, {"suffix", "Jr."},
-      {"prefix", "Dr."}, {"addr2", "Apt 5"}, {"addr1", "12 Main St."},
-      {"city", "Montr\xE9" "al"}, {"stateProv", "Quebec"}, {"country", "Canada"},
-      {"zip", "H2X 1Y4"}, {"phone", "+1 555 0100"}, {"extension", ""}, {"jobTitle", "Engineer"},
-      {"company", "Acme & Co"}, {"email", "ann@example.com"}, {"q13", "56789ABCDEF4F27"},
+      {"firstName", "Ann"},
+      {"initial", ""},
+      {"lastName", "O'Hara"},
+      {"suffix", "Jr."},
+      {"prefix", "Dr."},
+      {"addr2", "Apt 5"},
+      {"addr1", "12 Main St."},
+      {"city", "Montr\xE9\x61l"},
+      {"stateProv", "Quebec"},
+      {"country", "Canada"},
+      {"zip", "H2X 1Y4"},
+      {"phone", "+1 555 0100"},
+      {"extension", ""},
+      {"jobTitle", "Engineer"},
+      {"company", "Acme & Co"},
+      {"email", "ann@example.com"},
+      {"q13", "56789ABCDEF4F27"},
       // Never restored, or taken from the brand section instead.
-      {"q1", "en_US"}, {"q26", "2"}, {"q10", "general"}, {"q11", "general"}};
-  for (const auto& [name, text] : general) ASSERT_TRUE(RegistryStore::writeText("General", name, text));
+      {"q1", "en_US"},
+      {"q26", "2"},
+      {"q10", "general"},
+      {"q11", "general"}};
+  for (const auto& [name, text] : general)
+    ASSERT_TRUE(RegistryStore::writeText("General", name, text));
   ASSERT_TRUE(RegistryStore::writeInt("General", "q6", 1));
   ASSERT_TRUE(RegistryStore::writeText("OVX", "q10", "7"));
   ASSERT_TRUE(RegistryStore::writeText("OVX", "q11", "3"));
@@ -494,16 +553,31 @@ TEST_F(RegistrationRecordTest, ARecordSavedByOneRunIsSentAlikeByTheNext) {
   EXPECT_EQ(next.q26(), "0");
 
   const std::map<std::string, std::string> stateCodes = {{"Quebec", "QC"}};
-  Contact shown = {
-      next.name().firstName(), next.name().initial(), next.name().lastName(),
-      next.name().prefixText(), indexOfString(500, 5, next.name().prefixText()),
-      next.name().suffixText(), indexOfString(525, 10, next.name().suffixText()),
-      next.address().addr2(), next.address().addr1(), next.address().city(), next.address().zip(),
-      next.address().countryText(), indexOfString(1200, 169, next.address().countryText()),
-      next.address().frenchCorrespondence(), "en_US",
-      next.address().stateText(), stateCodes.at(next.address().stateText()),
-      next.phone().phone(), next.phone().extension(), next.jobTitle(), next.company(), next.email(),
-      0};
+  const NameRecord& name = next.name();
+  const AddressRecord& address = next.address();
+  const Contact shown = {.firstName = name.firstName(),
+                         .initial = name.initial(),
+                         .lastName = name.lastName(),
+                         .prefixText = name.prefixText(),
+                         .prefixIndex = indexOfString(500, 5, name.prefixText()),
+                         .suffixText = name.suffixText(),
+                         .suffixIndex = indexOfString(525, 10, name.suffixText()),
+                         .addr2 = address.addr2(),
+                         .addr1 = address.addr1(),
+                         .city = address.city(),
+                         .zip = address.zip(),
+                         .countryText = address.countryText(),
+                         .countryIndex = indexOfString(1200, 169, address.countryText()),
+                         .french = address.frenchCorrespondence(),
+                         .locale = "en_US",
+                         .stateText = address.stateText(),
+                         .stateCode = stateCodes.at(address.stateText()),
+                         .phone = next.phone().phone(),
+                         .extension = next.phone().extension(),
+                         .job = next.jobTitle(),
+                         .company = next.company(),
+                         .email = next.email(),
+                         .consent = 0};
   EXPECT_EQ(shown.prefixIndex, 4);
   EXPECT_EQ(shown.suffixIndex, 3);
   EXPECT_EQ(shown.countryIndex, 27);
@@ -516,7 +590,8 @@ TEST_F(RegistrationRecordTest, IntegerFieldsAndTheirInitialValues) {
   RegistrationRecord record;
   EXPECT_EQ(record.consentFlag(), 1);
   EXPECT_EQ(record.promptLater(), 1);
-  for (int i = 0; i < RegistrationRecord::kBookmarkChoiceCount; ++i) EXPECT_EQ(record.bookmarkChoice(i), 0);
+  for (int i = 0; i < RegistrationRecord::kBookmarkChoiceCount; ++i)
+    EXPECT_EQ(record.bookmarkChoice(i), 0);
   EXPECT_EQ(record.connectionFailureChoice(), 0);
   EXPECT_TRUE(record.chosePromptLater());
 

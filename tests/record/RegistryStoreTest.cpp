@@ -67,7 +67,7 @@ TEST_F(RegistryStoreTest, FirstWriteCreatesTheWholeKeyChain) {
   EXPECT_EQ(RegistryStore::readText("OVX Brand", "q2"), "answer");
 }
 
-TEST_F(RegistryStoreTest, IntegersAreStoredAsFourBytesOfDecimalText) {
+TEST_F(RegistryStoreTest, IntegersAreStoredAsDecimalTextOfAtLeastFourBytes) {
   struct {
     int written;
     std::string stored;
@@ -79,9 +79,10 @@ TEST_F(RegistryStoreTest, IntegersAreStoredAsFourBytesOfDecimalText) {
       {999, "999", 999},
       {1000, "1000", 1000},
       {-999, "-999", -999},
-      // Four bytes hold no more than four characters.
-      {12345, "1234", 1234},
-      {-12345, "-123", -123},
+      // Longer numbers keep every digit.
+      {12345, "12345", 12345},
+      {-12345, "-12345", -12345},
+      {2147483647, "2147483647", 2147483647},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.written);

@@ -1,9 +1,9 @@
-#include "record/RequestEncoding.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
+
+#include "record/RequestEncoding.h"
 
 namespace kvr {
 namespace {
@@ -22,10 +22,10 @@ TEST(RequestEncodingTest, EscapesEverythingButAsciiLettersDigitsAndUnderscore) {
       {"RegistrationServices.Register", "RegistrationServices%2eRegister"},
       {"Lee-Smith", "Lee%2dSmith"},
       {"a+b/c?d=e&f", "a%2bb%2fc%3fd%3de%26f"},
-      {"Montr\xE9" "al", "Montr%e9al"},  // letters above 0x7F are escaped too
+      {"Montr\xE9\x61l", "Montr%e9al"},  // letters above 0x7F are escaped too
       {"\xFF\x80\x7F", "%ff%80%7f"},
       {"\0x"s, "%00x"},
-      {"\x82\xA0", "%82%a0"},            // each byte of a double-byte character
+      {"\x82\xA0", "%82%a0"},  // each byte of a double-byte character
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.out);
