@@ -36,9 +36,17 @@ bool isFile(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::unique_ptr<Module> open(const std::string& path) {
+// A library that is simply not installed is an ordinary answer (the callers fall back); one
+// that is there but will not load is worth a line in the trace.
+enum class IfMissing { Quiet, Log };
+
+std::unique_ptr<Module> open(const std::string& path, IfMissing ifMissing) {
   // RTLD_LOCAL: a module's symbols never resolve another module's references.
   void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr && ifMissing == IfMissing::Quiet) {
+    dlerror();
+    return nullptr;
+  }
   if (handle == nullptr) {
     const char* reason = dlerror();
     debugLog() << "Cannot load " << path << ": " << (reason != nullptr ? reason : "unknown error")
@@ -54,7 +62,7 @@ std::unique_ptr<Module> loadModule(std::string_view fileName) {
   std::string name(fileName);
   if (endsWithDll(name)) name.replace(name.size() - 4, 4, ".so");
   if (name.empty()) return nullptr;
-  if (name.find('/') != std::string::npos) return open(name);
+  if (name.find('/') != std::string::npos) return open(name, isFile(name) ? IfMissing::Log : IfMissing::Quiet);
 
   std::string program = executablePath();
   auto slash = program.rfind('/');
@@ -62,10 +70,10 @@ std::unique_ptr<Module> loadModule(std::string_view fileName) {
     std::string beside = program.substr(0, slash + 1) + name;
     // As LoadLibrary does, a library found beside the program is the one used, even when it
     // then fails to load.
-    if (isFile(beside)) return open(beside);
+    if (isFile(beside)) return open(beside, IfMissing::Log);
   }
   // A bare name makes dlopen search LD_LIBRARY_PATH, the cache and the system directories.
-  return open(name);
+  return open(name, IfMissing::Quiet);
 }
 
 }  // namespace kvr::platform
