@@ -4,6 +4,7 @@
 
 #include "app/CRegCleanup.h"
 #include "app/Options.h"
+#include "brand/LanguageSelection.h"
 #include "reminder/Reminder.h"
 
 namespace kvr {
@@ -15,8 +16,9 @@ bool CRegApp::InitInstance(int argc, char** argv) {
     CRegCleanup::skip();
     return false;
   }
-  std::fputs("kvrWizard: this version stops after start-up (options read, reminders removed);\n"
-             "the start window and the wizard pages are not built yet.\n",
+  selectStartupLanguage();
+  std::fputs("kvrWizard: this version stops after start-up (options read, reminders removed,\n"
+             "language chosen); the start window and the wizard pages are not built yet.\n",
              stderr);
   return false;
 }

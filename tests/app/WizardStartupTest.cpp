@@ -65,5 +65,29 @@ TEST_F(WizardStartupTest, EveryStartRemovesReminders) {
   EXPECT_FALSE(hasRunValue("reminder0"));
 }
 
+TEST_F(WizardStartupTest, TheLanguageComesFromTheLocaleOrTheLangOption) {
+  struct {
+    std::vector<std::string> args;
+    std::string lang;
+    std::string trace;
+  } cases[] = {
+      // The locale's name is traced without an end of line: it shares its line with what follows.
+      {{}, "de_DE.UTF-8", "German_Germany.1252"},
+      {{"-debug=no"}, "pt_BR.UTF-8", "Portuguese_Brazil.1252"},
+      {{}, "C", "English_United States.1252"},
+      {{"-lang=deu"}, "pt_BR.UTF-8", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lang);
+    auto result = test::runProgram(kWizard, c.args,
+                                   {{"KVR_PREFIX", m_prefix.path().string()},
+                                    {"LC_ALL", ""},
+                                    {"LC_MESSAGES", ""},
+                                    {"LANG", c.lang}});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, c.trace);
+  }
+}
+
 }  // namespace
 }  // namespace kvr
