@@ -121,7 +121,7 @@ TEST(KvrrcErrorTest, EachMalformedScriptGivesItsFileLineAndMessage) {
        {{"main.rc", "#include \"dir/a.h\"\n"},
         {"dir/a.h", "#define A 1\n#include \"../b.h\"\n"},
         {"b.h", "#define B 2\n#define C B\n"}},
-       "b.h:2: #define C: only a number can be defined here"},
+       "b.h:2: #define C: only a number or a text can be defined here"},
       {"include loop", {{"main.rc", "#include \"a.h\"\n"}, {"a.h", "#include \"a.h\"\n"}},
        "a.h:1: #include nested more than 16 deep (does a file include itself?)"},
       {"#if", {{"main.rc", "#if 1\n#endif\n"}}, "main.rc:1: #if is not supported; use #ifdef or #ifndef"},
@@ -141,6 +141,39 @@ TEST(KvrrcErrorTest, EachMalformedScriptGivesItsFileLineAndMessage) {
       {"name without value", {{"main.rc", "#define A\nA BITMAP \"x.bmp\"\n"}},
        "main.rc:2: A is defined without a value"},
       {"misplaced #", {{"main.rc", "1 # BITMAP\n"}}, "main.rc:1: '#' must begin a line"},
+
+      {"text macro not defined, control", {{"main.rc", dialog("LTEXT T_NONE, 5, 1, 1, 1, 1")}},
+       "main.rc:4: T_NONE is not defined (expected the LTEXT's text (a string))"},
+      {"text macro not defined, string table", {{"main.rc", stringTable(" 1 T_NONE")}},
+       "main.rc:4: T_NONE is not defined (expected the text of string 1)"},
+      {"text macro not defined, caption",
+       {{"main.rc", "1 DIALOGEX 0, 0, 9, 9\nCAPTION T_NONE\nBEGIN\nEND\n"}},
+       "main.rc:2: T_NONE is not defined (expected the caption (a string))"},
+      {"text macro not defined, in an include",
+       {{"main.rc", "#include \"d.rc\"\n"}, {"d.rc", dialog("\nPUSHBUTTON T_NONE, 5, 1, 1, 1, 1")}},
+       "d.rc:5: T_NONE is not defined (expected the PUSHBUTTON's text (a string))"},
+      {"text macro where a number belongs",
+       {{"main.rc", "#define T_A \"a\"\n" + dialog("LTEXT \"x\", T_A, 1, 1, 1, 1")}},
+       "main.rc:5: expected the LTEXT's id, found T_A (a text)"},
+      {"text macro as a resource id", {{"main.rc", "#define T_A \"a\"\nT_A BITMAP \"a.bmp\"\n"}},
+       "main.rc:2: expected a resource statement, found T_A (a text)"},
+      {"text macro of two pieces", {{"main.rc", "#define T_A \"a\" \"b\"\n"}},
+       "main.rc:1: #define T_A: write the text as one string"},
+      {"text after a text macro", {{"main.rc", "#define T_A \"a\" 1\n"}},
+       "main.rc:1: unexpected text after #define T_A"},
+      {"text macro redefined",
+       {{"main.rc", "#define T_A \"a\"\n#define T_A \"a\"\n#define T_A \"b\"\n"}},
+       "main.rc:3: T_A redefined with another value (first defined at main.rc:1)"},
+      {"text macro used before the code page",
+       {{"main.rc", "#include \"t.h\"\nSTRINGTABLE\nBEGIN\n 1 T_A\nEND\n"},
+        {"t.h", "#define T_A \"Grüße\"\n"}},
+       "main.rc:4: text beyond ASCII before #pragma code_page(65001); scripts are UTF-8 (in T_A, "
+       "defined at t.h:1)"},
+      {"text macro not in the code page, reported at its #define",
+       {{"main.rc",
+         "#pragma code_page(65001)\n#include \"t.h\"\n" + dialog("LTEXT T_A, 5, 1, 1, 1, 1")},
+        {"t.h", "\n#define T_A \"Tokyo 東京\"\n"}},
+       "t.h:2: character U+6771 (\"東\") does not exist in code page 1252"},
 
       {"style name without a system header",
        {{"main.rc", "1 DIALOGEX 0, 0, 10, 10\nSTYLE WS_POPUP\nBEGIN\nEND\n"}},
@@ -182,10 +215,10 @@ TEST(KvrrcErrorTest, EachMalformedScriptGivesItsFileLineAndMessage) {
 
       {"missing bitmap", {{"main.rc", "\n1 BITMAP \"pic.bmp\"\n"}},
        "main.rc:2: cannot read \"pic.bmp\": No such file or directory"},
-      {"bitmap path relative to the script",
+      {"bitmap path relative to the top-level script, not the naming one",
        {{"main.rc", "#include \"sub/pics.rc\"\n"}, {"sub/pics.rc", "1 BITMAP \"pic.bmp\"\n"},
-        {"pic.bmp", kBmp}},
-       "sub/pics.rc:1: cannot read \"sub/pic.bmp\": No such file or directory"},
+        {"sub/pic.bmp", kBmp}},
+       "sub/pics.rc:1: cannot read \"pic.bmp\": No such file or directory"},
       {"not a bitmap", {{"main.rc", "1 BITMAP \"pic.bmp\"\n"}, {"pic.bmp", "GIF89a......................."}},
        "main.rc:1: \"pic.bmp\": not a BMP file"},
       {"bitmap cut short", {{"main.rc", "1 BITMAP \"pic.bmp\"\n"}, {"pic.bmp", kBmp.substr(0, 60)}},
@@ -236,7 +269,8 @@ TEST(KvrrcErrorTest, TheProgramReportsOnStandardErrorAndFails) {
   std::string out = dir.file("bad.cpp");
   auto result = test::runProgram(test::builtProgram("kvrrc"), {"-o", out, dir.file("bad.rc")});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, dir.file("bad.rc") + ":4: expected the text of string 2, found oops\n");
+  EXPECT_EQ(result.err,
+            dir.file("bad.rc") + ":4: oops is not defined (expected the text of string 2)\n");
   EXPECT_FALSE(std::filesystem::exists(out));
 
   auto missing = test::runProgram(test::builtProgram("kvrrc"), {"-o", out, dir.file("none.rc")});
@@ -264,6 +298,32 @@ TEST(KvrrcErrorTest, TheProgramWritesTheSourceAndItsDependencies) {
             std::string::npos);
   EXPECT_EQ(test::readFile(dir.file("ok.d")),
             dir.file("ok.cpp") + ": " + dir.file("ok.rc") + " " + dir.file("ids.h") + "\n");
+}
+
+// A module under lang/ includes ../pictures.rc, whose names are relative to the directory
+// given with -I, as the build passes it.
+TEST(KvrrcErrorTest, TheProgramSearchesTheIncludeDirectories) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir.file("lang"));
+  std::filesystem::create_directories(dir.file("bitmaps"));
+  test::writeFile(dir.file("bitmaps/tiny.bmp"), kBmp);
+  test::writeFile(dir.file("pictures.rc"), "1 BITMAP \"bitmaps/tiny.bmp\"\n");
+  test::writeFile(dir.file("lang/ENU.rc"), "#include \"../pictures.rc\"\n");
+  const std::string out = dir.file("ENU.cpp");
+
+  auto without =
+      test::runProgram(test::builtProgram("kvrrc"), {"-o", out, dir.file("lang/ENU.rc")});
+  EXPECT_EQ(without.exitCode, 1);
+  EXPECT_EQ(without.err, dir.file("pictures.rc") + ":1: cannot read \"" +
+                             dir.file("lang/bitmaps/tiny.bmp") + "\": No such file or directory\n");
+
+  auto with = test::runProgram(test::builtProgram("kvrrc"),
+                               {"-I", dir.path().string(), "--depfile", dir.file("ENU.d"), "-o",
+                                out, dir.file("lang/ENU.rc")});
+  ASSERT_EQ(with.exitCode, 0) << with.err;
+  EXPECT_EQ(test::readFile(dir.file("ENU.d")),
+            out + ": " + dir.file("lang/ENU.rc") + " " + dir.file("pictures.rc") + " " +
+                dir.file("bitmaps/tiny.bmp") + "\n");
 }
 
 }  // namespace

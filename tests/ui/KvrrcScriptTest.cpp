@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "CompileError.h"
 #include "Compiler.h"
 #include "FileSource.h"
 #include "MemoryFiles.h"
@@ -155,6 +157,101 @@ TEST(KvrrcScriptTest, JapaneseTextsBecomeShiftJis) {
   EXPECT_EQ(dialog.caption.bytes, "\x93\x6F\x98\x5E");  // 登録
   EXPECT_EQ(dialog.fontFace.bytes, "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
   EXPECT_EQ(dialog.controls.at(0).text.bytes, "\x8E\x81\x96\xBC");  // 氏名
+}
+
+// Texts #defined once (as a language's dialog texts are) stand wherever a string may: control
+// texts, captions, string-table entries, joined with a literal piece. A name inside a string
+// is not replaced. A text is reported where its #define wrote it.
+TEST(KvrrcScriptTest, TextMacrosStandWhereverAStringIsExpected) {
+  rc::Script script = compileTestScript("macros.rc");
+  const ExpectedString strings[] = {{101, "from a macro"},
+                                    {103, "say \"hi\" and \"bye\""},
+                                    {105, "first second"},
+                                    {106, "T_STRING"}};
+  ASSERT_EQ(script.strings.size(), std::size(strings));
+  for (const auto& expected : strings) {
+    SCOPED_TRACE(expected.id);
+    EXPECT_EQ(script.strings.at(expected.id).bytes, expected.bytes);
+  }
+  EXPECT_EQ(script.strings.at(101).where.file, kTestData + "macros/texts.h");
+  EXPECT_EQ(script.strings.at(101).where.line, 11);
+  EXPECT_EQ(script.strings.at(106).where.file, kTestData + "macros.rc");
+
+  const rc::Dialog& dialog = script.dialogs.at(301);
+  EXPECT_EQ(dialog.caption.bytes, "Gr\xFC\xDF" "e");
+  ASSERT_EQ(dialog.controls.size(), 4u);
+  EXPECT_EQ(dialog.controls[0].text.bytes, "&Name:");
+  EXPECT_EQ(dialog.controls[1].text.bytes, "");
+  EXPECT_EQ(dialog.controls[2].text.bytes, "");
+  EXPECT_EQ(dialog.controls[3].text.bytes, "say \"hi\" and \"bye\"");
+  EXPECT_EQ(dialog.controls[3].className.bytes, "Button");
+
+  // The header is read once (its guard), and the picture named by macros/pictures.rc is
+  // the one beside the top-level script.
+  std::vector<std::string> expected{kTestData + "macros.rc", kTestData + "ids.h",
+                                    kTestData + "macros/texts.h", kTestData + "macros/pictures.rc",
+                                    kTestData + "tiny.bmp"};
+  EXPECT_EQ(script.dependencies, expected);
+}
+
+// windres looks for a picture in its -I directories, then beside the top-level script; never
+// beside the script that names it. #include "file" looks beside the including file first.
+TEST(KvrrcScriptTest, FilesAreFoundWhereWindresFindsThem) {
+  const std::string bmp = fileBytes("tiny.bmp");
+  const std::string otherBmp = fileBytes("other.bmp");
+  struct Case {
+    const char* what;
+    std::vector<std::string> includeDirs;
+    std::map<std::string, std::string> extraFiles;
+    std::string expected;  // the picture's path, or the error
+  } cases[] = {
+      {"include directory before the script's",
+       {"shared"},
+       {{"shared/bitmaps/a.bmp", bmp}, {"top/bitmaps/a.bmp", otherBmp}},
+       "shared/bitmaps/a.bmp"},
+      {"the top-level script's directory without -I",
+       {},
+       {{"shared/bitmaps/a.bmp", bmp}, {"top/bitmaps/a.bmp", otherBmp}},
+       "top/bitmaps/a.bmp"},
+      {"the top-level script's directory after -I", {"shared"}, {{"top/bitmaps/a.bmp", bmp}},
+       "top/bitmaps/a.bmp"},
+      {"never beside the naming script",
+       {},
+       {{"shared/bitmaps/a.bmp", bmp}},
+       "shared/pics.rc:1: cannot read \"top/bitmaps/a.bmp\": No such file or directory"},
+      {"nowhere",
+       {"shared", "other"},
+       {},
+       "shared/pics.rc:1: cannot read any of \"shared/bitmaps/a.bmp\", \"other/bitmaps/a.bmp\", "
+       "\"top/bitmaps/a.bmp\": No such file or directory"},
+      {"an #include beside the including file first",
+       {"inc"},
+       {{"top/ids.h", "#define IDB_A 1\n"}, {"inc/ids.h", "#define IDB_A 2\n"},
+        {"top/bitmaps/a.bmp", bmp}},
+       "top/ids.h"},
+      {"an #include from the include directories", {"inc"},
+       {{"inc/ids.h", "#define IDB_A 1\n"}, {"top/bitmaps/a.bmp", bmp}}, "inc/ids.h"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::map<std::string, std::string> files = c.extraFiles;
+    bool withIds = files.count("top/ids.h") + files.count("inc/ids.h") != 0;
+    files["top/main.rc"] = withIds ? "#include \"ids.h\"\nIDB_A BITMAP \"bitmaps/a.bmp\"\n"
+                                   : "#include \"../shared/pics.rc\"\n";
+    files["shared/pics.rc"] = "1 BITMAP \"bitmaps/a.bmp\"\n";
+    test::MemoryFiles source(files);
+    try {
+      rc::Script script = rc::compileScript("top/main.rc", source, c.includeDirs);
+      if (withIds) {
+        EXPECT_EQ(script.dependencies.at(1), c.expected);
+      } else {
+        EXPECT_EQ(script.bitmaps.at(1).path, c.expected);
+        EXPECT_EQ(script.bitmaps.at(1).bytes, files.at(c.expected));
+      }
+    } catch (const rc::CompileError& error) {
+      EXPECT_EQ(error.what(), c.expected);
+    }
+  }
 }
 
 // Scripts saved on Windows: CR LF line ends and a UTF-8 byte order mark read as plain LF.

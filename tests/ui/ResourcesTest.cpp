@@ -102,7 +102,8 @@ TEST(ResourceModuleTest, AModuleThatCannotBeLoadedIsNull) {
     std::string name;
     std::string logged;
   } cases[] = {
-      {"KVOVXXXX.dll", "KVOVXXXX.so"},
+      // Not installed: an ordinary answer, nothing to trace.
+      {"KVOVXXXX.dll", ""},
       {dir.file("KVGARBAGE.dll"), dir.file("KVGARBAGE.so")},
       // A real library without the entry point.
       {"libm.so.6", "no kvrResourceTables"},
@@ -111,7 +112,10 @@ TEST(ResourceModuleTest, AModuleThatCannotBeLoadedIsNull) {
     SCOPED_TRACE(c.name);
     test::LogCapture log;
     EXPECT_EQ(ui::ResourceModule::load(c.name), nullptr);
-    EXPECT_NE(log.text().find(c.logged), std::string::npos) << log.text();
+    if (c.logged.empty())
+      EXPECT_EQ(log.text(), "");
+    else
+      EXPECT_NE(log.text().find(c.logged), std::string::npos) << log.text();
   }
 }
 

@@ -1,14 +1,14 @@
 # cmake -DWINDRES=... -DFLAGS=a|b|c -DSOURCE_DIR=... -DOUT_DIR=... -P RunWindres.cmake
 file(GLOB scripts
   ${SOURCE_DIR}/res/kvrWizard.rc
-  ${SOURCE_DIR}/res/lang/*.rc
+  ${SOURCE_DIR}/res/lang/[A-Z][A-Z][A-Z].rc
   ${SOURCE_DIR}/tests/ui/testdata/*.rc)
 string(REPLACE "|" ";" flags "${FLAGS}")
 set(refused 0)
 foreach(script IN LISTS scripts)
   get_filename_component(dir ${script} DIRECTORY)
   execute_process(
-    COMMAND ${WINDRES} ${flags} -I ${dir} ${script} -O coff -o ${OUT_DIR}/windres-check.o
+    COMMAND ${WINDRES} ${flags} -I ${dir} -I ${SOURCE_DIR}/res ${script} -O coff -o ${OUT_DIR}/windres-check.o
     WORKING_DIRECTORY ${dir}
     RESULT_VARIABLE result
     OUTPUT_VARIABLE output

@@ -14,8 +14,9 @@ void convert(Text& text, CodePageConverter& converter) {
 
 }  // namespace
 
-Script compileScript(const std::string& path, FileSource& files) {
-  Preprocessor tokens(files, path);
+Script compileScript(const std::string& path, FileSource& files,
+                     const std::vector<std::string>& includeDirs) {
+  Preprocessor tokens(files, path, includeDirs);
   Parser parser(tokens, files);
   Script script = parser.parse();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "FileSource.h"
 #include "Script.h"
@@ -8,7 +9,9 @@
 namespace kvr::rc {
 
 // Reads a script with everything it includes and names, and converts its texts to the code
-// page of its language. Throws CompileError.
-Script compileScript(const std::string& path, FileSource& files);
+// page of its language. `includeDirs` are searched like windres's -I directories. Throws
+// CompileError.
+Script compileScript(const std::string& path, FileSource& files,
+                     const std::vector<std::string>& includeDirs = {});
 
 }  // namespace kvr::rc

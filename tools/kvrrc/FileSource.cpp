@@ -7,6 +7,24 @@
 
 namespace kvr::rc {
 
+bool readFirst(FileSource& files, const std::vector<std::string>& candidates, std::string& path,
+               std::string& bytes, std::string& error) {
+  std::string firstError;
+  for (const auto& candidate : candidates) {
+    if (files.read(candidate, bytes, error)) {
+      path = candidate;
+      return true;
+    }
+    if (firstError.empty()) firstError = error;
+  }
+  std::string tried;
+  for (const auto& candidate : candidates)
+    tried += (tried.empty() ? "\"" : ", \"") + candidate + "\"";
+  error = (candidates.size() == 1 ? "cannot read " : "cannot read any of ") + tried + ": " +
+          firstError;
+  return false;
+}
+
 bool DiskFileSource::read(const std::string& path, std::string& bytes, std::string& error) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
   if (!file) {

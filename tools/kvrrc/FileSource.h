@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kvr::rc {
 
@@ -15,6 +16,11 @@ class FileSource {
   // The whole file, or false with a short reason ("No such file or directory").
   virtual bool read(const std::string& path, std::string& bytes, std::string& error) = 0;
 };
+
+// Reads the first of `candidates` that can be read into `bytes` and names it in `path`. When
+// none can, false with `error` naming the file (or the places) looked for.
+bool readFirst(FileSource& files, const std::vector<std::string>& candidates, std::string& path,
+               std::string& bytes, std::string& error);
 
 class DiskFileSource : public FileSource {
  public:

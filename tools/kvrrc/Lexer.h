@@ -30,6 +30,9 @@ struct Token {
   std::uint32_t number = 0;
   bool nonAscii = false;  // a string holding UTF-8 beyond ASCII
   Location where;
+  // A string put in by a text macro: where its text was written (the #define); otherwise empty.
+  Location textWhere;
+  std::string macro;
 };
 
 // Splits one file into tokens: comments skipped, strings unescaped and checked to be UTF-8.

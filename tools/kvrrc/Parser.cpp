@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <set>
 
 #include "CodePage.h"
@@ -80,7 +79,7 @@ std::string describe(const Token& token) {
     case TokenKind::Newline: return "the end of the line";
     case TokenKind::Identifier: return token.text;
     case TokenKind::Number: return token.text;
-    case TokenKind::String: return "a string";
+    case TokenKind::String: return token.macro.empty() ? "a string" : token.macro + " (a text)";
     case TokenKind::Comma: return "','";
     case TokenKind::Pipe: return "'|'";
     case TokenKind::LParen: return "'('";
@@ -225,8 +224,13 @@ std::int16_t Parser::coordinate(const std::string& what) {
 
 Text Parser::text(const std::string& what) {
   Token token = take();
+  if (token.kind == TokenKind::Identifier && !m_tokens.knows(token.text) &&
+      reservedWords().count(token.text) == 0)
+    throw CompileError(token.where, token.text + " is not defined (expected " + what + ")");
   if (token.kind != TokenKind::String) unexpected(token, what);
-  return Text{std::move(token.text), token.where, {}};
+  // A text from a macro is reported where it was written, so a translator finds it.
+  Location where = token.macro.empty() ? token.where : token.textWhere;
+  return Text{std::move(token.text), std::move(where), {}};
 }
 
 void Parser::skipMemoryFlags() {
@@ -501,15 +505,12 @@ void Parser::binary(const Token& idToken, std::uint32_t id, bool icon) {
   Token file = take();
   if (file.kind != TokenKind::String) unexpected(file, "a file name in quotes");
   if (file.text.empty()) throw CompileError(file.where, "empty file name");
-  std::filesystem::path path(file.text);
-  if (path.is_relative())
-    path = std::filesystem::path(Preprocessor::directoryOf(file.where.file)) / path;
   Binary picture;
   picture.where = idToken.where;
-  picture.path = path.lexically_normal().string();
   std::string error;
-  if (!m_files.read(picture.path, picture.bytes, error))
-    throw CompileError(file.where, "cannot read \"" + picture.path + "\": " + error);
+  auto candidates = m_tokens.pictureCandidates(file.text);
+  if (!readFirst(m_files, candidates, picture.path, picture.bytes, error))
+    throw CompileError(file.where, error);
   std::string problem = icon ? checkIcon(picture.bytes) : checkBitmap(picture.bytes);
   if (!problem.empty()) throw CompileError(file.where, "\"" + picture.path + "\": " + problem);
   auto& table = icon ? m_script.icons : m_script.bitmaps;

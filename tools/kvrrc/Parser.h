@@ -16,7 +16,8 @@ inline constexpr std::size_t kMaxControlsPerDialog = 65535;
 inline constexpr int kMaxValueNesting = 32;
 
 // Reads the statements of a script: LANGUAGE, STRINGTABLE, DIALOGEX with its controls, BITMAP
-// and ICON (whose files it loads, relative to the script that names them). Texts stay UTF-8.
+// and ICON (whose files it loads where windres finds them: Preprocessor::pictureCandidates).
+// Texts stay UTF-8.
 class Parser {
  public:
   Parser(Preprocessor& tokens, FileSource& files) : m_tokens(tokens), m_files(files) {}

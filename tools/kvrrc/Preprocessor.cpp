@@ -1,5 +1,6 @@
 #include "Preprocessor.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
@@ -38,8 +39,10 @@ std::optional<std::string> withoutComments(const std::string& text) {
 
 }  // namespace
 
-Preprocessor::Preprocessor(FileSource& files, const std::string& script) : m_files(files) {
-  m_defines["RC_INVOKED"] = Define{1u, Location{"<built-in>", 0}};
+Preprocessor::Preprocessor(FileSource& files, const std::string& script,
+                           std::vector<std::string> includeDirs)
+    : m_files(files), m_script(script), m_includeDirs(std::move(includeDirs)) {
+  m_defines["RC_INVOKED"] = Define{1u, std::nullopt, false, Location{"<built-in>", 0}};
   std::string bytes;
   std::string error;
   if (!m_files.read(script, bytes, error))
@@ -53,18 +56,35 @@ std::string Preprocessor::directoryOf(const std::string& file) {
   return std::filesystem::path(file).parent_path().string();
 }
 
-void Preprocessor::pushFile(const std::string& path, const Location& from) {
+namespace {
+
+std::string joined(const std::string& directory, const std::string& name) {
+  return (std::filesystem::path(directory) / name).lexically_normal().string();
+}
+
+}  // namespace
+
+std::vector<std::string> Preprocessor::pictureCandidates(const std::string& name) const {
+  if (std::filesystem::path(name).is_absolute()) return {name};
+  std::vector<std::string> candidates;
+  for (const auto& directory : m_includeDirs) candidates.push_back(joined(directory, name));
+  candidates.push_back(joined(directoryOf(m_script), name));
+  return candidates;
+}
+
+void Preprocessor::pushFile(const std::vector<std::string>& candidates, const Location& from) {
+  std::string path;
+  std::string bytes;
+  std::string error;
+  if (!readFirst(m_files, candidates, path, bytes, error)) throw CompileError(from, error);
   if (m_onceFiles.count(path) != 0) return;
   if (static_cast<int>(m_frames.size()) >= kMaxIncludeDepth)
     throw CompileError(from, "#include nested more than " + std::to_string(kMaxIncludeDepth) +
                                  " deep (does a file include itself?)");
   if (++m_includeCount > kMaxIncludes)
     throw CompileError(from, "more than " + std::to_string(kMaxIncludes) + " #include lines");
-  std::string bytes;
-  std::string error;
-  if (!m_files.read(path, bytes, error))
-    throw CompileError(from, "cannot read \"" + path + "\": " + error);
-  m_filesRead.push_back(path);
+  if (std::find(m_filesRead.begin(), m_filesRead.end(), path) == m_filesRead.end())
+    m_filesRead.push_back(path);
   m_frames.push_back(Frame{Lexer(path, std::move(bytes)), {}});
 }
 
@@ -97,12 +117,31 @@ Token Preprocessor::next() {
       directive(frame);
       continue;
     }
+    if (token.kind == TokenKind::Identifier) {
+      auto found = m_defines.find(token.text);
+      if (found != m_defines.end() && found->second.text) token = expand(token, found->second);
+    }
     if (token.kind == TokenKind::String && token.nonAscii && !m_utf8)
       throw CompileError(token.where,
-                         "text beyond ASCII before #pragma code_page(65001); scripts are UTF-8");
+                       "text beyond ASCII before #pragma code_page(65001); scripts are UTF-8" +
+                           (token.macro.empty() ? std::string()
+                                                : " (in " + token.macro + ", defined at " +
+                                                      token.textWhere.file + ":" +
+                                                      std::to_string(token.textWhere.line) + ")"));
     m_last = token.where;
     return token;
   }
+}
+
+Token Preprocessor::expand(const Token& name, const Define& definition) const {
+  Token text;
+  text.kind = TokenKind::String;
+  text.text = *definition.text;
+  text.nonAscii = definition.nonAscii;
+  text.where = name.where;
+  text.textWhere = definition.where;
+  text.macro = name.text;
+  return text;
 }
 
 std::string Preprocessor::expectName(Frame& frame, const std::string& directive) {
@@ -192,33 +231,48 @@ void Preprocessor::include(Frame& frame, const Location& where) {
     throw CompileError(where, "#include needs \"file\" or <header>");
   std::string name = target.substr(1, target.size() - 2);
   if (name.empty()) throw CompileError(where, "#include of an empty file name");
-  std::filesystem::path path(name);
-  if (path.is_relative()) path = std::filesystem::path(directoryOf(frame.lexer.file())) / path;
+  std::vector<std::string> candidates;
+  if (std::filesystem::path(name).is_absolute()) {
+    candidates.push_back(name);
+  } else {
+    candidates.push_back(joined(directoryOf(frame.lexer.file()), name));
+    for (const auto& directory : m_includeDirs) candidates.push_back(joined(directory, name));
+  }
   // Last: pushing a file moves the frames, `frame` among them.
-  pushFile(path.lexically_normal().string(), where);
+  pushFile(candidates, where);
 }
 
 void Preprocessor::define(Frame& frame, const Location& where) {
+  static constexpr const char* kOnlyNumberOrText = ": only a number or a text can be defined here";
   std::string name = expectName(frame, "define");
-  Define definition{std::nullopt, where};
+  Define definition;
+  definition.where = where;
   Token token = frame.lexer.next(true);
-  if (token.kind != TokenKind::Newline) {
+  if (token.kind == TokenKind::String) {
+    definition.text = token.text;
+    definition.nonAscii = token.nonAscii;
+    Token extra = frame.lexer.next(true);
+    if (extra.kind == TokenKind::String)
+      throw CompileError(where, "#define " + name + ": write the text as one string");
+    if (extra.kind != TokenKind::Newline)
+      throw CompileError(extra.where, "unexpected text after #define " + name);
+  } else if (token.kind != TokenKind::Newline) {
     bool parenthesised = token.kind == TokenKind::LParen;
     if (parenthesised) token = frame.lexer.next(true);
     bool negative = token.kind == TokenKind::Minus;
     if (negative) token = frame.lexer.next(true);
     if (token.kind != TokenKind::Number)
-      throw CompileError(where, "#define " + name + ": only a number can be defined here");
+      throw CompileError(where, "#define " + name + kOnlyNumberOrText);
     definition.value = negative ? 0u - token.number : token.number;
     if (parenthesised) {
       Token close = frame.lexer.next(true);
       if (close.kind != TokenKind::RParen)
-        throw CompileError(where, "#define " + name + ": only a number can be defined here");
+        throw CompileError(where, "#define " + name + kOnlyNumberOrText);
     }
     expectLineEnd(frame, "define " + name);
   }
   auto old = m_defines.find(name);
-  if (old != m_defines.end() && old->second.value != definition.value)
+  if (old != m_defines.end() && !(old->second == definition))
     throw CompileError(where, name + " redefined with another value (first defined at " +
                                   old->second.where.file + ":" +
                                   std::to_string(old->second.where.line) + ")");

@@ -16,13 +16,17 @@ namespace kvr::rc {
 inline constexpr int kMaxIncludeDepth = 16;
 inline constexpr int kMaxIncludes = 1000;
 
-// The tokens of a script with its directives carried out: #include "file" (relative to the
-// including file), #include <system header>, #define NAME [number], #undef, #ifdef, #ifndef,
-// #else, #endif, #pragma code_page(65001) and #pragma once. RC_INVOKED is defined, as the
-// Windows resource compilers define it.
+// The tokens of a script with its directives carried out, as the C preprocessor in front of
+// windres does: #include "file" (beside the including file, then in the include directories),
+// #include <system header>, #define NAME [number | "text"], #undef, #ifdef, #ifndef, #else,
+// #endif, #pragma code_page(65001) and #pragma once. A name #defined as a text becomes that
+// string token wherever it is used. RC_INVOKED is defined, as the Windows resource compilers
+// define it.
 class Preprocessor {
  public:
-  Preprocessor(FileSource& files, const std::string& script);
+  // `includeDirs` are searched, in order, like windres's -I directories.
+  Preprocessor(FileSource& files, const std::string& script,
+               std::vector<std::string> includeDirs = {});
 
   Token next();
 
@@ -31,10 +35,13 @@ class Preprocessor {
   std::uint32_t valueOf(const Token& name) const;
   bool knows(const std::string& name) const;
 
-  // The directory of the file `where` names, for files a statement refers to.
+  // Where windres looks for a file a BITMAP or ICON statement names, in order: the include
+  // directories, then the directory of the top-level script (never that of an included file).
+  std::vector<std::string> pictureCandidates(const std::string& name) const;
+
   static std::string directoryOf(const std::string& file);
 
-  // Every file read, the script first.
+  // Every file read, once each, the script first.
   const std::vector<std::string>& filesRead() const { return m_filesRead; }
 
  private:
@@ -50,13 +57,20 @@ class Preprocessor {
   };
   struct Define {
     std::optional<std::uint32_t> value;
+    std::optional<std::string> text;
+    bool nonAscii = false;
     Location where;
+
+    bool operator==(const Define& other) const {
+      return value == other.value && text == other.text;
+    }
   };
 
   bool reading(const Frame& frame) const {
     return frame.conditions.empty() || frame.conditions.back().taken;
   }
-  void pushFile(const std::string& path, const Location& from);
+  void pushFile(const std::vector<std::string>& candidates, const Location& from);
+  Token expand(const Token& name, const Define& definition) const;
   void endOfFile();
   void directive(Frame& frame);
   void include(Frame& frame, const Location& where);
@@ -66,6 +80,8 @@ class Preprocessor {
   void expectLineEnd(Frame& frame, const std::string& directive);
 
   FileSource& m_files;
+  std::string m_script;
+  std::vector<std::string> m_includeDirs;
   std::vector<Frame> m_frames;
   std::map<std::string, Define> m_defines;
   std::set<std::string> m_onceFiles;

@@ -1,10 +1,11 @@
 // kvrrc: compiles a Windows resource script into C++ tables.
 //
-//   kvrrc [--function NAME] [--depfile FILE] -o OUT.cpp SCRIPT.rc
+//   kvrrc [--function NAME] [--depfile FILE] [-I DIR]... -o OUT.cpp SCRIPT.rc
 //
 // Without --function the tables are a language module's, returned by the extern "C" entry
 // point kvrResourceTables(); with it, by the C++ function NAME (for the program's own
-// resources). --depfile writes the files read, for the build's dependency tracking.
+// resources). --depfile writes the files read, for the build's dependency tracking. -I names
+// a directory searched for #include files and pictures, as windres's -I does.
 // Errors are reported as "file:line: message" with exit status 1.
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "CompileError.h"
 #include "Compiler.h"
@@ -21,13 +23,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kvrrc [--function NAME] [--depfile FILE] -o OUT.cpp SCRIPT.rc\n";
+    "usage: kvrrc [--function NAME] [--depfile FILE] [-I DIR]... -o OUT.cpp SCRIPT.rc\n";
 
 struct Options {
   std::string function;
   std::string depfile;
   std::string out;
   std::string script;
+  std::vector<std::string> includeDirs;
 };
 
 bool parseArguments(int argc, char** argv, Options& options) {
@@ -44,6 +47,10 @@ bool parseArguments(int argc, char** argv, Options& options) {
       if (!operand(options.function)) return false;
     } else if (arg == "--depfile") {
       if (!operand(options.depfile)) return false;
+    } else if (arg == "-I") {
+      std::string directory;
+      if (!operand(directory)) return false;
+      options.includeDirs.push_back(directory);
     } else if (!arg.empty() && arg[0] == '-') {
       return false;
     } else if (options.script.empty()) {
@@ -94,7 +101,7 @@ int main(int argc, char** argv) {
   }
   try {
     kvr::rc::DiskFileSource files;
-    kvr::rc::Script script = kvr::rc::compileScript(options.script, files);
+    kvr::rc::Script script = kvr::rc::compileScript(options.script, files, options.includeDirs);
     std::string source = kvr::rc::emitCpp(script, {options.script, options.function});
     if (!options.depfile.empty()) {
       std::string rule = escapeForDepfile(options.out) + ":";
