@@ -15,6 +15,7 @@
 #include "net/ServerTarget.h"
 #include "net/SocketErrors.h"
 #include "record/RegistrationRecord.h"
+#include "sysinfo/OsIdentity.h"
 #include "ui/StringTable.h"
 
 namespace kvr::net {
@@ -123,6 +124,8 @@ PostEnvironment defaultEnvironment() {
   env.timeoutSeconds = std::atoi(options().timeout.c_str());
   env.regressionTest = equalsIgnoreCase(options().regressionTest, "yes");
   env.versionText = RegistrationRecord::versionLine();
+  env.osName = osName();
+  env.osVersion = osVersion();
   return env;
 }
 
