@@ -74,6 +74,21 @@ class ContactPage {
   FakeContactFields m_fields;
 };
 
+using GroupCheck = test::Raised (ContactPage::*)();
+
+// Puts `input` into `field` of a page for the country and language, runs one group's checks
+// and compares the id raised; a raised error must blame `blamed`.
+void expectGroupRaises(std::string_view country, std::string_view language, F field,
+                       const std::string& input, GroupCheck group, int expected, F blamed) {
+  ContactPage page(country, language);
+  page.fields().set(field, input);
+  const auto raised = (page.*group)();
+  EXPECT_EQ(raised.id, expected);
+  if (expected != 0) {
+    EXPECT_EQ(raised.owner, page.fields().control(blamed));
+  }
+}
+
 struct RuleCase {
   std::string input;
   std::string country;
@@ -108,13 +123,8 @@ TEST(ContactChecksTest, PhoneRule) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(trace(c));
-    ContactPage page(c.country, c.language);
-    page.fields().set(F::Phone, c.input);
-    const auto raised = page.phoneGroup();
-    EXPECT_EQ(raised.id, c.expected);
-    if (c.expected != 0) {
-      EXPECT_EQ(raised.owner, page.fields().control(F::Phone));
-    }
+    expectGroupRaises(c.country, c.language, F::Phone, c.input, &ContactPage::phoneGroup, c.expected,
+                      F::Phone);
   }
 }
 
@@ -130,13 +140,8 @@ TEST(ContactChecksTest, ExtensionRule) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(trace(c));
-    ContactPage page(c.country, c.language);
-    page.fields().set(F::Extension, c.input);
-    const auto raised = page.phoneGroup();
-    EXPECT_EQ(raised.id, c.expected);
-    if (c.expected != 0) {
-      EXPECT_EQ(raised.owner, page.fields().control(F::Extension));
-    }
+    expectGroupRaises(c.country, c.language, F::Extension, c.input, &ContactPage::phoneGroup, c.expected,
+                      F::Extension);
   }
 }
 
@@ -172,13 +177,8 @@ TEST(ContactChecksTest, ZipRuleOfTheCountry) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(trace(c));
-    ContactPage page(c.country, c.language);
-    page.fields().set(F::Zip, c.input);
-    const auto raised = page.addressGroup();
-    EXPECT_EQ(raised.id, c.expected);
-    if (c.expected != 0) {
-      EXPECT_EQ(raised.owner, page.fields().control(F::Zip));
-    }
+    expectGroupRaises(c.country, c.language, F::Zip, c.input, &ContactPage::addressGroup, c.expected,
+                      F::Zip);
   }
 }
 
@@ -203,13 +203,8 @@ TEST(ContactChecksTest, UnitedStatesZipRule) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(trace(c));
-    ContactPage page(c.country, c.language);
-    page.fields().set(F::Zip, c.input);
-    const auto raised = page.addressGroup();
-    EXPECT_EQ(raised.id, c.expected);
-    if (c.expected != 0) {
-      EXPECT_EQ(raised.owner, page.fields().control(F::Zip));
-    }
+    expectGroupRaises(c.country, c.language, F::Zip, c.input, &ContactPage::addressGroup, c.expected,
+                      F::Zip);
   }
 }
 
@@ -246,13 +241,8 @@ TEST(ContactChecksTest, NameRule) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(trace(c));
-    ContactPage page(c.country, c.language);
-    page.fields().set(c.field, c.input);
-    const auto raised = page.nameGroup();
-    EXPECT_EQ(raised.id, c.expected);
-    if (c.expected != 0) {
-      EXPECT_EQ(raised.owner, page.fields().control(c.blamed));
-    }
+    expectGroupRaises(c.country, c.language, c.field, c.input, &ContactPage::nameGroup, c.expected,
+                      c.blamed);
   }
 }
 
@@ -282,13 +272,8 @@ TEST(ContactChecksTest, AddressRule) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(trace(c));
-    ContactPage page(c.country, c.language);
-    page.fields().set(c.field, c.input);
-    const auto raised = page.addressGroup();
-    EXPECT_EQ(raised.id, c.expected);
-    if (c.expected != 0) {
-      EXPECT_EQ(raised.owner, page.fields().control(c.blamed));
-    }
+    expectGroupRaises(c.country, c.language, c.field, c.input, &ContactPage::addressGroup, c.expected,
+                      c.blamed);
   }
 }
 
