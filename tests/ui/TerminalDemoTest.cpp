@@ -74,6 +74,7 @@ TEST(TerminalDemoTest, StartWindowThenExitConfirmationByKeyboard) {
       {"Enter presses the default No", 30, true, {"Enter"}, "2329"},
       {"Tab to Yes, then Enter", 30, true, {"Tab", "Enter"}, "2328"},
       {"the timer ends the start window; Escape cancels", 1, false, {"Escape"}, "2"},
+      {"Alt+F4 closes it as the close box does", 30, true, {"M-F4"}, "2"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -21,6 +21,9 @@ namespace {
 constexpr std::uint32_t kModalFrame = 0x80;  // DS_MODALFRAME
 constexpr std::uint32_t kBackground = 0xC0C0C0;
 constexpr int kPollMs = 50;
+// Alt+F4, the close box of a text-mode window: xterm-like terminals report it as F52
+// ("\e[1;3S"); others send Escape, then F4.
+constexpr int kAltF4 = KEY_F(52);
 constexpr int kDialogPair = 1;
 
 unsigned codePageInUse() {
@@ -99,6 +102,7 @@ void TerminalBackend::handleKey(int key, CDialog& front) {
   auto keyDown = [&front](UINT vk) { front.PostMessage(WM_KEYDOWN, vk); };
   switch (key) {
     case KEY_MOUSE: handleMouse(front); return;
+    case kAltF4: front.PostMessage(WM_CLOSE); return;
     case '\t': keyDown(VK_TAB); return;
     case KEY_BTAB: keyDown(VK_TAB | kShiftFlag); return;
     case '\n':
@@ -120,6 +124,8 @@ void TerminalBackend::handleKey(int key, CDialog& front) {
       int next = wgetch(stdscr);
       if (next == ERR) {
         keyDown(VK_ESCAPE);
+      } else if (next == KEY_F(4)) {
+        front.PostMessage(WM_CLOSE);
       } else {
         front.PostMessage(WM_SYSKEYDOWN, static_cast<WPARAM>(std::toupper(next & 0xFF)));
       }
