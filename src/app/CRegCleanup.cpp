@@ -3,6 +3,7 @@
 #include "brand/BrandProfile.h"
 #include "record/ProductConfig.h"
 #include "record/RegistrationRecord.h"
+#include "sysinfo/ProductSystemInfo.h"
 
 namespace kvr {
 
@@ -18,6 +19,7 @@ CRegCleanup::~CRegCleanup() {
   if (g_skipped) return;
   RegistrationRecord::deleteInstance();
   ProductConfig::deleteInstance();
+  ProductSystemInfo::deleteInstance();
   deleteBrandProfile();
 }
 

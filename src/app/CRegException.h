@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace kvr::ui {
@@ -33,5 +34,12 @@ class CRegException {
   int m_id;
   std::string m_text;
 };
+
+// Owns a caught error until the report is done, also when the report itself is left by an
+// exception.
+struct CRegExceptionDelete {
+  void operator()(CRegException* error) const { error->Delete(); }
+};
+using CRegExceptionPtr = std::unique_ptr<CRegException, CRegExceptionDelete>;
 
 }  // namespace kvr

@@ -2,13 +2,12 @@
 #include "app/CRegCleanup.h"
 #include "platform/System.h"
 
-namespace {
-// Deletes the shared single instances after main returns.
-kvr::CRegCleanup g_cleanup;
-}  // namespace
-
 int main(int argc, char** argv) {
+  // Deletes the shared single instances when main returns: a static object would run after
+  // (or before) the statics of the instances themselves, in an order no one controls.
+  kvr::CRegCleanup cleanup;
   kvr::platform::setArguments(argc, argv);
-  kvr::theApp().InitInstance(argc, argv);
-  return kvr::theApp().ExitInstance();
+  kvr::CRegApp& app = kvr::theApp();
+  app.setCommandLine(argc, argv);
+  return app.Run();
 }
