@@ -11,54 +11,17 @@
 #include <vector>
 
 #include "support/RunProgram.h"
+#include "support/TmuxSession.h"
 #include "support/TempDir.h"
 
 namespace kvr {
 namespace {
 
+using test::kTmux;
+using test::TmuxSession;
+
 using namespace std::chrono_literals;
 
-constexpr const char* kTmux = "/usr/bin/tmux";
-
-class TmuxSession {
- public:
-  explicit TmuxSession(const std::string& command)
-      : m_socket("kvrwiz-" + std::to_string(getpid()) + "-" + std::to_string(++s_sessions)) {
-    auto started = tmux({"new-session", "-d", "-x", "120", "-y", "50", command});
-    EXPECT_EQ(started.exitCode, 0) << started.err;
-  }
-  ~TmuxSession() { tmux({"kill-server"}); }
-
-  std::string capture() { return tmux({"capture-pane", "-p"}).out; }
-  void keys(const std::vector<std::string>& keys) {
-    std::vector<std::string> args{"send-keys"};
-    args.insert(args.end(), keys.begin(), keys.end());
-    tmux(args);
-  }
-  // The screen once it holds `text`; fails the test after ten seconds.
-  std::string waitFor(const std::string& text, const std::string& label) {
-    std::string screen;
-    for (auto until = std::chrono::steady_clock::now() + 10s; std::chrono::steady_clock::now() < until;) {
-      screen = capture();
-      if (screen.find(text) != std::string::npos) {
-        std::cout << "---- " << label << " ----\n" << screen << std::flush;
-        return screen;
-      }
-      std::this_thread::sleep_for(50ms);
-    }
-    ADD_FAILURE() << label << ": \"" << text << "\" never appeared; last screen:\n" << screen;
-    return screen;
-  }
-
- private:
-  test::ProgramResult tmux(std::vector<std::string> args) {
-    args.insert(args.begin(), {"-L", m_socket});
-    return test::runProgram(kTmux, args, {}, 15);
-  }
-
-  static inline int s_sessions = 0;
-  std::string m_socket;
-};
 
 TEST(WizardTerminalTest, StartWindowContactPageEnterSystemInformation) {
   if (access(kTmux, X_OK) != 0) GTEST_SKIP() << "tmux is not installed";
@@ -77,7 +40,8 @@ TEST(WizardTerminalTest, StartWindowContactPageEnterSystemInformation) {
   ASSERT_EQ(filled.exitCode, 0) << filled.err;
 
   TmuxSession session("env TERM=tmux-256color LANG=C.UTF-8 LC_ALL= KVR_PREFIX=" + prefix.path().string() + " " +
-                      wizard + " -splashdelay=0; echo wizard ended $?; sleep 30");
+                      wizard + " -splashdelay=0; echo wizard ended $?; sleep 30",
+                      120, 50);
   // The screen may be captured half drawn: wait for the page's last line of buttons.
   std::string contact = session.waitFor("<Next>>", "contact page");
   EXPECT_NE(contact.find("Contact Information"), std::string::npos);

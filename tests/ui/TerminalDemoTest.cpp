@@ -11,55 +11,17 @@
 #include <vector>
 
 #include "support/RunProgram.h"
+#include "support/TmuxSession.h"
 
 namespace kvr {
 namespace {
 
+using test::kTmux;
+using test::TmuxSession;
+
 using namespace std::chrono_literals;
 
-constexpr const char* kTmux = "/usr/bin/tmux";
 constexpr const char* kUpperHalfBlock = "\xE2\x96\x80";
-
-class TmuxSession {
- public:
-  explicit TmuxSession(const std::string& command)
-      : m_socket("kvrui-" + std::to_string(getpid()) + "-" + std::to_string(++s_sessions)) {
-    auto started = tmux({"new-session", "-d", "-x", "100", "-y", "32", command});
-    EXPECT_EQ(started.exitCode, 0) << started.err;
-  }
-  ~TmuxSession() { tmux({"kill-server"}); }
-
-  std::string capture() { return tmux({"capture-pane", "-p"}).out; }
-  void literal(const std::string& bytes) { tmux({"send-keys", "-l", bytes}); }
-  void keys(const std::vector<std::string>& keys) {
-    std::vector<std::string> args{"send-keys"};
-    args.insert(args.end(), keys.begin(), keys.end());
-    tmux(args);
-  }
-  // The screen once it holds `text`; fails the test after ten seconds.
-  std::string waitFor(const std::string& text, const std::string& label) {
-    std::string screen;
-    for (auto until = std::chrono::steady_clock::now() + 10s; std::chrono::steady_clock::now() < until;) {
-      screen = capture();
-      if (screen.find(text) != std::string::npos) {
-        std::cout << "---- " << label << " ----\n" << screen << std::flush;
-        return screen;
-      }
-      std::this_thread::sleep_for(50ms);
-    }
-    ADD_FAILURE() << label << ": \"" << text << "\" never appeared; last screen:\n" << screen;
-    return screen;
-  }
-
- private:
-  test::ProgramResult tmux(std::vector<std::string> args) {
-    args.insert(args.begin(), {"-L", m_socket});
-    return test::runProgram(kTmux, args, {}, 15);
-  }
-
-  static inline int s_sessions = 0;
-  std::string m_socket;
-};
 
 TEST(TerminalDemoTest, StartWindowThenExitConfirmationByKeyboard) {
   if (access(kTmux, X_OK) != 0) GTEST_SKIP() << "tmux is not installed";
@@ -80,7 +42,8 @@ TEST(TerminalDemoTest, StartWindowThenExitConfirmationByKeyboard) {
     SCOPED_TRACE(c.name);
     std::cout << "==== " << c.name << " ====\n";
     TmuxSession session("env TERM=tmux-256color LANG=C.UTF-8 " + test::builtProgram("kvrUiDemo") +
-                        " --delay " + std::to_string(c.delay) + "; echo demo ended $?; sleep 30");
+                        " --delay " + std::to_string(c.delay) + "; echo demo ended $?; sleep 30",
+                        100, 32);
     std::string start = session.waitFor(kUpperHalfBlock, "start window");
     EXPECT_EQ(start.find("Are you sure"), std::string::npos);
     if (c.keyEndsStart) session.keys({"x"});
@@ -100,7 +63,8 @@ TEST(TerminalDemoTest, StartWindowThenExitConfirmationByKeyboard) {
 TEST(TerminalDemoTest, MouseClickOnAButtonPressesIt) {
   if (access(kTmux, X_OK) != 0) GTEST_SKIP() << "tmux is not installed";
   TmuxSession session("env TERM=tmux-256color LANG=C.UTF-8 " + test::builtProgram("kvrUiDemo") +
-                      " --delay 0; echo demo ended $?; sleep 30");
+                      " --delay 0; echo demo ended $?; sleep 30",
+                      100, 32);
   std::string confirm = session.waitFor("Are you sure", "exit confirmation");
   int row = 0;
   std::size_t lineStart = 0;
