@@ -6,6 +6,7 @@
 #include "brand/BrandProfile.h"
 #include "brand/LanguageSelection.h"
 #include "offline/CountryFactory.h"
+#include "offline/CountryTable.h"
 #include "record/RegistrationRecord.h"
 #include "ui/CDataExchange.h"
 #include "ui/CDialog.h"
@@ -149,6 +150,8 @@ void CAddressGroup::save() const {
   int country = selectedCountry();
   address.setCountry(country < 0 ? std::string() : controlText(IDC_COUNTRY), country);
   address.setFrenchCorrespondence(m_french.IsWindowVisible() ? m_french.GetCheck() : 0);
+  RegistrationRecord::instance().setQ1(
+      language().localeCode(country < 0 ? std::string_view() : countryCodeOf(country)));
   int state = m_stateList.GetCurSel();
   if (country >= 0 && state >= 0 && m_stateList.IsWindowVisible()) {
     address.setState(m_stateList.GetLBText(state),

@@ -108,6 +108,7 @@ TEST_F(CContactPageTest, ACompleteRecordPassesAndIsStored) {
   EXPECT_EQ(record.company(), "Engines Ltd");
   EXPECT_EQ(record.address().countryIndex(), kUnitedStates);
   EXPECT_EQ(record.address().stateCode(), countryFor(kUnitedStates)->stateCode(0));
+  EXPECT_EQ(record.q1(), "en_US");
 }
 
 TEST_F(CContactPageTest, EmailQuestionsNoGoesOnYesFocuses) {
