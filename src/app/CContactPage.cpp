@@ -34,11 +34,6 @@ constexpr int kEmailShape = 216;
 constexpr int kStripFromBottom = 44;
 constexpr ui::Colour kTransparent = ui::kMagenta;
 
-int codePage() {
-  const ui::ResourceModule* active = ui::resources().active();
-  return active ? active->codePage() : ui::programResources().codePage();
-}
-
 void raise(int id, ui::CWnd* owner) { throw new CRegException(id, owner); }
 
 }  // namespace
@@ -125,7 +120,7 @@ bool CContactPage::OnInitDialog() {
 
 void CContactPage::validate() const {
   auto country = m_address->selectedCountry() >= 0 ? countryFor(m_address->selectedCountry()) : defaultCountry();
-  int cp = codePage();
+  int cp = ui::resources().codePage();
   country->validateNameGroup(*m_name, cp);
   country->validateAddressGroup(*m_address, cp);
   country->validatePhoneGroup(*m_phone, cp);
@@ -235,7 +230,7 @@ bool CContactPage::onUnmappedCommand(int id, ui::UINT code) {
 void CContactPage::OnOwnChange(int id) {
   if (id == IDC_EMAIL) m_emailSkip = 0;
   auto* edit = GetDlgItem(id);
-  if (!edit || findPipeOrBackslash(edit->GetWindowText(), codePage()) < 0) return;
+  if (!edit || findPipeOrBackslash(edit->GetWindowText(), ui::resources().codePage()) < 0) return;
   CRegException error(kPipeOrBackslash, edit);
   ReportRegException(&error);
   if (edit->IsWindowVisible()) edit->SetFocus();

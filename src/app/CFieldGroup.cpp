@@ -103,9 +103,6 @@ void CFieldGroup::show(int id, bool visible) const {
   if (auto* item = m_page.GetDlgItem(id)) item->ShowWindow(visible ? ui::SW_SHOW : ui::SW_HIDE);
 }
 
-int CFieldGroup::codePage() {
-  const ui::ResourceModule* active = ui::resources().active();
-  return active ? active->codePage() : ui::programResources().codePage();
-}
+int CFieldGroup::codePage() { return ui::resources().codePage(); }
 
 }  // namespace kvr

@@ -2,8 +2,7 @@
 
 #include <climits>
 
-#include "platform/LocaleNames.h"
-#include "platform/System.h"
+#include "ui/Resources.h"
 
 namespace kvr {
 
@@ -66,7 +65,7 @@ int findByte(std::string_view text, int codePage, Wanted wanted) {
 
 }  // namespace
 
-int currentCodePage() { return platform::ansiCodePage(platform::userLocaleName()); }
+int currentCodePage() { return ui::resources().codePage(); }
 
 bool isDoubleByteCodePage(int codePage) {
   return codePage == kShiftJis || codePage == kGbk || codePage == kKorean || codePage == kBig5;

@@ -11,7 +11,8 @@ namespace kvr {
 // digit, "|" or "\", always counted as letters.
 inline constexpr int kUtf8CodePage = 65001;
 
-// The code page of the runtime locale ("German_Germany.1252" gives 1252).
+// The code page the program's texts are in: the active language module's (chosen from the
+// user's locale, or by the "lang" option), else that of the program's own resources.
 int currentCodePage();
 
 bool isDoubleByteCodePage(int codePage);
@@ -36,7 +37,7 @@ bool containsLetter(std::string_view text, int codePage);
 // True for blank text, or when it has an "@" and a "." and no blank.
 bool isEmailShaped(std::string_view text, int codePage);
 
-// The same in the code page of the runtime locale.
+// The same in the code page of the program's texts.
 inline int isBlank(std::string_view text) { return isBlank(text, currentCodePage()); }
 inline int findPipeOrBackslash(std::string_view text) {
   return findPipeOrBackslash(text, currentCodePage());

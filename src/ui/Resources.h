@@ -23,6 +23,8 @@ class ResourceSource {
   void setActive(std::unique_ptr<ResourceModule> module) { m_active = std::move(module); }
   const ResourceModule* active() const { return m_active.get(); }
   const ResourceModule& program() const { return m_program; }
+  // The code page of the texts shown and typed: the active module's, else the program's.
+  std::uint16_t codePage() const { return current().codePage(); }
 
   // The string of the active module, else of the program; empty when neither has one.
   std::string string(unsigned id) const;

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
+
+#include "ui/Resources.h"
 
 namespace kvr {
 namespace {
@@ -141,19 +142,17 @@ TEST(ValidationTextTest, CharactersNeverReachPastTheEnd) {
   }
 }
 
-TEST(ValidationTextTest, TheRuntimeLocaleGivesTheCodePage) {
-  const char* old = std::getenv("LC_ALL");
-  const std::string saved = old ? old : "";
-  setenv("LC_ALL", "ja_JP.UTF-8", 1);
+// Typed text arrives in the code page of the dialogs it was typed into, so the checks follow the
+// active language module, not the locale ("-lang=jpn" on a German desktop types Shift-JIS).
+TEST(ValidationTextTest, TheActiveLanguageModuleGivesTheCodePage) {
+  auto japanese = ui::ResourceModule::load("KVOVXJPN.dll");
+  ASSERT_NE(japanese, nullptr);
+  ui::setResourceModule(std::move(japanese));
   EXPECT_EQ(currentCodePage(), kShiftJis);
   EXPECT_EQ(findPipeOrBackslash("\x83\x5c"), -1);
-  setenv("LC_ALL", "de_DE.UTF-8", 1);
+  ui::setResourceModule(nullptr);
   EXPECT_EQ(currentCodePage(), kWestern);
   EXPECT_EQ(findPipeOrBackslash("\x83\x5c"), 1);
-  if (old)
-    setenv("LC_ALL", saved.c_str(), 1);
-  else
-    unsetenv("LC_ALL");
 }
 
 }  // namespace

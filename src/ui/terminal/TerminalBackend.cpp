@@ -26,11 +26,6 @@ constexpr int kPollMs = 50;
 constexpr int kAltF4 = KEY_F(52);
 constexpr int kDialogPair = 1;
 
-unsigned codePageInUse() {
-  const ResourceModule* active = resources().active();
-  return active ? active->codePage() : resources().program().codePage();
-}
-
 bool framed(const WindowModel& m) { return (m.style & (WS_CAPTION | kModalFrame)) != 0; }
 
 int columnsOf(int du) { return std::max(1, du / 4); }
@@ -57,7 +52,7 @@ std::unique_ptr<TerminalBackend> TerminalBackend::create(std::string* error) {
 
 TerminalBackend::TerminalBackend() : m_start(std::chrono::steady_clock::now()) {
   std::setlocale(LC_ALL, "");
-  m_charset = std::make_unique<TerminalCharset>(codePageInUse());
+  m_charset = std::make_unique<TerminalCharset>(resources().codePage());
   initscr();
   cbreak();
   noecho();
