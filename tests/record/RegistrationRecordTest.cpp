@@ -372,6 +372,15 @@ TEST_F(RegistrationRecordTest, MakingAClientNumberUsesTheRecordsGuidSource) {
   EXPECT_NE(a, b);
 }
 
+// The texts Ann's contact page leaves in the "General" section.
+const std::map<std::string, std::string> kAnnSavedTexts = {
+    {"firstName", "Ann"},          {"initial", ""},          {"lastName", "O'Hara"},
+    {"suffix", "Jr."},             {"prefix", "Dr."},        {"addr2", "Apt 5"},
+    {"addr1", "12 Main St."},      {"city", "Montr\xE9\x61l"}, {"stateProv", "Quebec"},
+    {"country", "Canada"},         {"zip", "H2X 1Y4"},       {"phone", "+1 555 0100"},
+    {"extension", ""},             {"jobTitle", "Engineer"}, {"company", "Acme & Co"},
+    {"q1", "en_US"},               {"email", "ann@example.com"}, {"q13", "56789ABCDEF4F27"}};
+
 TEST_F(RegistrationRecordTest, SaveWritesEveryValueInOrderToTheHive) {
   RegistrationRecord& record = freshRecord();
   storeContactPage(record, kAnn);
@@ -385,25 +394,7 @@ TEST_F(RegistrationRecordTest, SaveWritesEveryValueInOrderToTheHive) {
   EXPECT_EQ(valueNamesOnDisk("General"), general);
   EXPECT_EQ(valueNamesOnDisk("OVX"), (std::vector<std::string>{"q10", "q11"}));
 
-  const std::map<std::string, std::string> texts = {{"firstName", "Ann"},
-                                                    {"initial", ""},
-                                                    {"lastName", "O'Hara"},
-                                                    {"suffix", "Jr."},
-                                                    {"prefix", "Dr."},
-                                                    {"addr2", "Apt 5"},
-                                                    {"addr1", "12 Main St."},
-                                                    {"city", "Montr\xE9\x61l"},
-                                                    {"stateProv", "Quebec"},
-                                                    {"country", "Canada"},
-                                                    {"zip", "H2X 1Y4"},
-                                                    {"phone", "+1 555 0100"},
-                                                    {"extension", ""},
-                                                    {"jobTitle", "Engineer"},
-                                                    {"company", "Acme & Co"},
-                                                    {"q1", "en_US"},
-                                                    {"email", "ann@example.com"},
-                                                    {"q13", "56789ABCDEF4F27"}};
-  for (const auto& [name, text] : texts) {
+  for (const auto& [name, text] : kAnnSavedTexts) {
     SCOPED_TRACE(name);
     EXPECT_EQ(RegistryStore::readText("General", name), text);
   }
@@ -454,31 +445,10 @@ TEST_F(RegistrationRecordTest, ConsumerFormSavesAndLoadsQ22InTheBrandSection) {
 }
 
 TEST_F(RegistrationRecordTest, LoadRestoresTheSavedAnswers) {
-  const std::map<std::string, std::string> general = {
-      {"firstName", "Ann"},
-      {"initial", ""},
-      {"lastName", "O'Hara"},
-      {"suffix", "Jr."},
-      {"prefix", "Dr."},
-      {"addr2", "Apt 5"},
-      {"addr1", "12 Main St."},
-      {"city", "Montr\xE9\x61l"},
-      {"stateProv", "Quebec"},
-      {"country", "Canada"},
-      {"zip", "H2X 1Y4"},
-      {"phone", "+1 555 0100"},
-      {"extension", ""},
-      {"jobTitle", "Engineer"},
-      {"company", "Acme & Co"},
-      {"email", "ann@example.com"},
-      {"q13", "56789ABCDEF4F27"},
-      // Never restored, or taken from the brand section instead.
-      {"q1", "en_US"},
-      {"q26", "2"},
-      {"q10", "general"},
-      {"q11", "general"}};
-  for (const auto& [name, text] : general)
+  for (const auto& [name, text] : kAnnSavedTexts)
     ASSERT_TRUE(RegistryStore::writeText("General", name, text));
+  // Never restored (q1), or taken from the brand section instead.
+  for (const char* name : {"q26", "q10", "q11"}) ASSERT_TRUE(RegistryStore::writeText("General", name, "general"));
   ASSERT_TRUE(RegistryStore::writeInt("General", "q6", 1));
   ASSERT_TRUE(RegistryStore::writeText("OVX", "q10", "7"));
   ASSERT_TRUE(RegistryStore::writeText("OVX", "q11", "3"));
