@@ -1,25 +1,27 @@
 // From start to the contact page drawn in a terminal: runs `kvrWizard -splashdelay=0` on a
-// pseudo-terminal and stops the clock when the page's title has been written to it.
+// pseudo-terminal and stops the clock when the page's title has been written to it; also the
+// wizard's peak resident set at that point.
 //
 //   build/bin/wizard_bench [--benchmark_repetitions=N ...] (kvrWizard beside the benchmark)
 #include <benchmark/benchmark.h>
 #include <pty.h>
 #include <signal.h>
-#include <poll.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+
+#include "ChildProcess.h"
 
 namespace {
 
 const std::string kWizard = std::string(KVR_BIN_DIR) + "/kvrWizard";
 // The contact page's title; the start window before it holds no text.
 const std::string kDrawn = "Contact";
-constexpr std::size_t kMaxScreenBytes = 1 << 20;
 
 std::string makePrefix() {
   char dir[] = "/tmp/kvr-wizard-bench-XXXXXX";
@@ -30,8 +32,12 @@ std::string makePrefix() {
   return dir;
 }
 
-// Milliseconds until the page was drawn; negative when it never was.
-double timeToContactPage(const std::string& prefix) {
+struct Run {
+  double ms = -1;  // negative when the page was never drawn
+  long peakKilobytes = -1;
+};
+
+Run runToContactPage(const std::string& prefix) {
   winsize size{};
   size.ws_row = 50;
   size.ws_col = 120;
@@ -48,36 +54,32 @@ double timeToContactPage(const std::string& prefix) {
     std::perror("forkpty");
     std::exit(1);
   }
+  Run run;
   std::string screen;
-  double elapsed = -1;
-  char buffer[4096];
-  while (screen.size() < kMaxScreenBytes) {
-    pollfd ready{master, POLLIN, 0};
-    if (poll(&ready, 1, 5000) <= 0) break;
-    ssize_t got = read(master, buffer, sizeof buffer);
-    if (got <= 0) break;
-    screen.append(buffer, static_cast<std::size_t>(got));
-    if (screen.find(kDrawn) != std::string::npos) {
-      elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-      break;
-    }
+  if (kvr::bench::readUntil(master, kDrawn, screen, std::chrono::seconds(5))) {
+    run.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    run.peakKilobytes = kvr::bench::peakKilobytes(pid);
   }
   kill(pid, SIGKILL);
   waitpid(pid, nullptr, 0);
   close(master);
-  return elapsed;
+  return run;
 }
 
 void BM_StartToContactPage(benchmark::State& state) {
   std::string prefix = makePrefix();
+  long peak = 0;
   for (auto _ : state) {
-    double ms = timeToContactPage(prefix);
-    if (ms < 0) {
+    Run run = runToContactPage(prefix);
+    if (run.ms < 0) {
       state.SkipWithError("the contact page was never drawn");
       break;
     }
-    state.SetIterationTime(ms / 1000.0);
+    state.SetIterationTime(run.ms / 1000.0);
+    peak = std::max(peak, run.peakKilobytes);
   }
+  // Peak resident set of the wizard showing the contact page (goal: under 8 MB).
+  state.counters["peak_rss_kB"] = static_cast<double>(peak);
   std::string cleanup = "rm -rf " + prefix;
   if (std::system(cleanup.c_str()) != 0) std::fprintf(stderr, "could not remove %s\n", prefix.c_str());
 }
