@@ -1,5 +1,6 @@
 #include "ui/CWinApp.h"
 
+#include "ui/Resources.h"
 #include "ui/artwork/CPalette.h"
 
 namespace kvr::ui {
@@ -18,6 +19,8 @@ int CWinApp::Run() {
   InitInstance();
   return ExitInstance();
 }
+
+HICON CWinApp::LoadIcon(unsigned id) const { return loadIcon(id); }
 
 void CWinApp::setPalette(std::unique_ptr<CPalette> palette) { m_palette = std::move(palette); }
 

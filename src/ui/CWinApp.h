@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/WinTypes.h"
+
 namespace kvr::ui {
 
 class CWnd;
@@ -25,6 +27,8 @@ class CWinApp {
 
   const std::string& appName() const { return m_appName; }
   CPalette* palette() const { return m_palette.get(); }
+  // The icon `id` of the active resources; 0 when they lack it (ui::loadIcon).
+  HICON LoadIcon(unsigned id) const;
   void setPalette(std::unique_ptr<CPalette> palette);
 
   // The window message boxes are owned by when no other owner is given.

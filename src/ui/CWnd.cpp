@@ -139,6 +139,16 @@ Rect CWnd::windowRectPixels() const {
   return Rect{duToPixelsX(du.x), duToPixelsY(du.y), duToPixelsX(du.cx), duToPixelsY(du.cy)};
 }
 
+HICON CWnd::SetIcon(HICON icon, bool bigIcon) {
+  if (m_dialog) return 0;
+  return static_cast<HICON>(SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, static_cast<LPARAM>(icon)));
+}
+
+HICON CWnd::GetIcon(bool bigIcon) const {
+  if (m_dialog) return 0;
+  return static_cast<HICON>(const_cast<CWnd*>(this)->SendMessage(WM_GETICON, bigIcon ? ICON_BIG : ICON_SMALL));
+}
+
 void CWnd::SetDlgItemText(int id, std::string_view text) {
   if (CWnd* item = GetDlgItem(id)) item->SetWindowText(text);
 }
@@ -238,8 +248,13 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool CWnd::onUnmappedCommand(int, UINT) { return false; }
 
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM) {
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_SETICON:
+      return setModelIcon(wParam, static_cast<HICON>(lParam));
+    case WM_GETICON:
+      if (wParam == ICON_BIG) return m_model.bigIcon;
+      return wParam == ICON_SMALL ? m_model.smallIcon : 0;
     case WM_LBUTTONDOWN:
       if (wParam) defaultClick(static_cast<int>(wParam));
       return 0;
@@ -249,6 +264,15 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM) {
     default:
       return 0;
   }
+}
+
+LRESULT CWnd::setModelIcon(WPARAM which, HICON icon) {
+  if (which != ICON_BIG && which != ICON_SMALL) return 0;
+  HICON& slot = which == ICON_BIG ? m_model.bigIcon : m_model.smallIcon;
+  HICON previous = slot;
+  slot = icon;
+  changed();
+  return previous;
 }
 
 // Input from the backends: WM_LBUTTONDOWN carries the control under the pointer in wParam.
@@ -296,6 +320,7 @@ void CWnd::defaultChar(unsigned char ch) {
 void CWnd::createWindow(const DialogTemplate& dialog) {
   m_model.build(dialog);
   m_model.visible = false;
+  m_model.bigIcon = m_model.smallIcon = 0;
   m_pixelRect.reset();
   m_surface.reset();
   m_hwnd = WindowManager::instance().attach(*this);

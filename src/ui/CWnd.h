@@ -55,6 +55,11 @@ class CWnd {
   void MoveWindow(int x, int y, int width, int height);
   Rect windowRectPixels() const;
 
+  // The window's big (title bar, Alt+Tab) or small icon, through WM_SETICON and WM_GETICON;
+  // SetIcon returns the one it replaces. 0 for a control, which has none of its own.
+  HICON SetIcon(HICON icon, bool bigIcon);
+  HICON GetIcon(bool bigIcon) const;
+
   void SetDlgItemText(int id, std::string_view text);
   std::string GetDlgItemText(int id) const;
   void CheckDlgButton(int id, int check);
@@ -133,6 +138,8 @@ class CWnd {
     std::function<LRESULT(WPARAM, LPARAM)> handler;
   };
 
+  // WM_SETICON: the icon it replaces.
+  LRESULT setModelIcon(WPARAM which, HICON icon);
   void defaultClick(int id);
   void defaultChar(unsigned char ch);
 

@@ -1,5 +1,7 @@
 #include "ui/Resources.h"
 
+#include "log/DebugLog.h"
+
 namespace kvr::ui {
 
 // Defined by the source kvrrc generates from res/kvrWizard.rc.
@@ -49,5 +51,11 @@ const DialogTemplate* findDialog(unsigned id) { return resources().dialog(id); }
 std::span<const std::uint8_t> findBitmap(unsigned id) { return resources().bitmap(id); }
 
 std::span<const std::uint8_t> findIcon(unsigned id) { return resources().icon(id); }
+
+HICON loadIcon(unsigned id) {
+  if (!findIcon(id).empty()) return static_cast<HICON>(id);
+  debugLog() << "Icon " << id << " is not in the active resources" << std::endl;
+  return 0;
+}
 
 }  // namespace kvr::ui

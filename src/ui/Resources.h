@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/ResourceModule.h"
+#include "ui/WinTypes.h"
 
 namespace kvr::ui {
 
@@ -52,5 +53,9 @@ void setResourceModule(std::unique_ptr<ResourceModule> module);
 const DialogTemplate* findDialog(unsigned id);
 std::span<const std::uint8_t> findBitmap(unsigned id);
 std::span<const std::uint8_t> findIcon(unsigned id);
+
+// The icon `id` of the active resources for CWnd::SetIcon; 0, with a debug-log line, when
+// they lack it.
+HICON loadIcon(unsigned id);
 
 }  // namespace kvr::ui

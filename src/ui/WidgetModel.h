@@ -61,6 +61,9 @@ struct WindowModel {
   bool visible = false;
   bool enabled = true;
   int focus = 0;  // control id, 0 when no control has the focus
+  // Set by WM_SETICON; a template gives none.
+  HICON bigIcon = 0;
+  HICON smallIcon = 0;
   std::vector<Widget> widgets;
 
   void build(const DialogTemplate& dialog);

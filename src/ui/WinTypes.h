@@ -17,12 +17,17 @@ using UINT_PTR = std::uintptr_t;
 // A window's handle: an index into the window table, never reused within a run, so that a
 // message posted to a window that is gone is dropped instead of reaching another one.
 using HWND = std::uint32_t;
+// An icon: its resource id in the resources it was loaded from; 0 is no icon.
+using HICON = std::uint32_t;
 using CString = std::string;
 
 inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_DESTROY = 0x0002;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
+inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
+inline constexpr UINT WM_GETICON = 0x007F;
+inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_QUERYNEWPALETTE = 0x030F;
 inline constexpr UINT WM_PALETTECHANGED = 0x0311;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
@@ -42,6 +47,10 @@ inline constexpr UINT BN_CLICKED = 0;
 inline constexpr UINT CBN_SELCHANGE = 1;
 inline constexpr UINT CBN_EDITCHANGE = 5;
 inline constexpr UINT EN_CHANGE = 0x0300;
+
+// wParam of WM_SETICON and WM_GETICON.
+inline constexpr WPARAM ICON_SMALL = 0;
+inline constexpr WPARAM ICON_BIG = 1;
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;

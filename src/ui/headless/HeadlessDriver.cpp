@@ -69,6 +69,11 @@ const Widget* HeadlessDriver::control(int id) const {
   return dialog ? dialog->model().find(id) : nullptr;
 }
 
+HICON HeadlessDriver::icon(const CWnd& window, bool bigIcon) const {
+  const WindowModel& model = window.model();
+  return bigIcon ? model.bigIcon : model.smallIcon;
+}
+
 namespace {
 
 CDialog& frontWith(const HeadlessDriver& driver, int id) {

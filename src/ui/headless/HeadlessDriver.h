@@ -53,6 +53,8 @@ class HeadlessDriver {
   CDialog* front() const;
   // A control of the dialog in front; null when there is none.
   const Widget* control(int id) const;
+  // The big or small icon a window carries as the system would show it; 0 when it has none.
+  HICON icon(const CWnd& window, bool bigIcon) const;
   // Message boxes once answered, in order; the one showing now is front(), its text the
   // control CMessageBox::kTextId.
   const std::vector<MessageBoxRecord>& messageBoxes() const { return m_backend->messageBoxes(); }

@@ -18,4 +18,7 @@
 #define IDC_HIDDEN 719
 #define IDC_DISABLED 720
 
+#define IDI_FORM 730
+#define IDI_ABSENT 731
+
 #endif
