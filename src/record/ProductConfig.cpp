@@ -160,6 +160,12 @@ ProductConfig* ProductConfig::instance() {
   return g_instance.get();
 }
 
+void ProductConfig::setInstance(std::unique_ptr<ProductConfig> config) {
+  std::lock_guard<std::mutex> lock(g_instanceMutex);
+  g_instance = std::move(config);
+  g_lookedUp = true;
+}
+
 void ProductConfig::resetInstance() {
   std::lock_guard<std::mutex> lock(g_instanceMutex);
   g_instance.reset();

@@ -53,6 +53,9 @@ class ProductConfig {
   // The process-wide object, or nullptr when the file is not beside the wizard. The file is
   // looked for once; the answer holds until resetInstance().
   static ProductConfig* instance();
+  // Puts `config` (null: no configuration) in place as the process-wide object, as if found
+  // beside the wizard; holds until resetInstance(). For tests, which do not run as the wizard.
+  static void setInstance(std::unique_ptr<ProductConfig> config);
   // Forgets the process-wide object (deleting it) so the next instance() looks again.
   static void resetInstance();
   // For the clean-up at exit.

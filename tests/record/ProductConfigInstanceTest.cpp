@@ -39,6 +39,17 @@ TEST(ProductConfigInstance, SameObjectUntilReset) {
   ProductConfig::resetInstance();
 }
 
+TEST(ProductConfigInstance, PutInPlaceUntilReset) {
+  auto config = std::make_unique<ProductConfig>("/nonexistent/kvovxreg.dat");
+  ProductConfig* placed = config.get();
+  ProductConfig::setInstance(std::move(config));
+  EXPECT_EQ(ProductConfig::instance(), placed);
+  // None in place hides whatever lies beside the wizard.
+  ProductConfig::setInstance(nullptr);
+  EXPECT_EQ(ProductConfig::instance(), nullptr);
+  ProductConfig::resetInstance();
+}
+
 // A copy of the probe program sits in a directory of its own beside a stand-in wizard, so
 // what instance() finds depends on nothing but what the test puts there.
 class ProductConfigProbe : public ::testing::Test {
