@@ -13,6 +13,7 @@
 #include "record/RegistrationRecord.h"
 #include "sysinfo/ProductSystemInfo.h"
 #include "ui/CWinApp.h"
+#include "ui/Resources.h"
 #include "ui/artwork/Artwork.h"
 #include "ui/artwork/CDC.h"
 #include "ui/artwork/Dib.h"
@@ -24,9 +25,12 @@ constexpr int kExitConfirmation = 2243;
 }
 
 CSplashDlg::CSplashDlg(std::vector<std::string> plainArguments)
-    : CDialog(IDD_SPLASH), m_plainArguments(std::move(plainArguments)) {
+    : CDialog(IDD_SPLASH),
+      m_plainArguments(std::move(plainArguments)),
+      m_hIcon(ui::loadIcon(IDI_APP)) {
   onMessage(ui::WM_CREATE, &CSplashDlg::OnCreate);
   onMessage(ui::WM_PAINT, &CSplashDlg::OnPaint);
+  onMessage(ui::WM_QUERYDRAGICON, &CSplashDlg::OnQueryDragIcon);
   onTimer(&CSplashDlg::OnTimer);
   onClose(&CSplashDlg::OnClose);
 }
@@ -51,6 +55,8 @@ bool CSplashDlg::OnInitDialog() {
   products.forEach([&](const std::string& key, const std::string& value) { info.setProductPair(key, value); });
   CDialog::OnInitDialog();
   ui::onQueryNewPalette(*this, ui::AfxGetApp() ? ui::AfxGetApp()->palette() : nullptr);
+  SetIcon(m_hIcon, true);
+  SetIcon(m_hIcon, false);
   startTimer();
   return true;
 }
@@ -71,6 +77,9 @@ ui::LRESULT CSplashDlg::OnPaint(ui::WPARAM, ui::LPARAM) {
   ui::drawOpaque(dc, IDB_SPLASH, 0, 0);
   return 0;
 }
+
+// Without it the system drags the default cursor: a dialog has no class icon.
+ui::LRESULT CSplashDlg::OnQueryDragIcon(ui::WPARAM, ui::LPARAM) { return m_hIcon; }
 
 void CSplashDlg::OnTimer(ui::UINT_PTR id) {
   KillTimer(id);

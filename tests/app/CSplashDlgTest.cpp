@@ -1,5 +1,5 @@
 // The start window: its delay, leaving it early by key or click, closing it with and without
-// the exit confirmation, and the product list it fills.
+// the exit confirmation, its icon, and the product list it fills.
 #include "app/CSplashDlg.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +104,19 @@ TEST_F(CSplashDlgTest, CloseConfirmedEndsWithoutThePages) {
   CSplashDlg splash({});
   EXPECT_EQ(splash.DoModal(), ui::IDCANCEL);
   EXPECT_EQ(m_driver.now() - start, 1000ms);
+}
+
+TEST_F(CSplashDlgTest, CarriesTheProgramIconBigAndSmall) {
+  options().splashdelay = "1";
+  m_driver.then([&] {
+    ASSERT_TRUE(splashShowing());
+    ui::CDialog& splash = *m_driver.front();
+    EXPECT_EQ(m_driver.icon(splash, true), ui::HICON(IDI_APP));
+    EXPECT_EQ(m_driver.icon(splash, false), ui::HICON(IDI_APP));
+    EXPECT_EQ(splash.SendMessage(ui::WM_QUERYDRAGICON), ui::LRESULT(IDI_APP));
+  });
+  m_driver.thenAdvance(1000ms);
+  runSplash();
 }
 
 class ProductListTest : public test::WizardTest {
