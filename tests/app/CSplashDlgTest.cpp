@@ -1,5 +1,5 @@
-// The start window: its delay, leaving it early by key or click, closing it with and without
-// the exit confirmation, its icon, and the product list it fills.
+// The start window: its delay, leaving it early by key or click and not once hidden, closing
+// it with and without the exit confirmation, its icon, and the product list it fills.
 #include "app/CSplashDlg.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +117,46 @@ TEST_F(CSplashDlgTest, CarriesTheProgramIconBigAndSmall) {
   });
   m_driver.thenAdvance(1000ms);
   runSplash();
+}
+
+// The real start window, counting the WM_TIMER messages that reach it, posted or made by its
+// timer.
+class CountingSplash : public CSplashDlg {
+ public:
+  CountingSplash() : CSplashDlg({}) {}
+  bool PreTranslateMessage(ui::MSG* msg) override {
+    if (msg->message == ui::WM_TIMER) ++timers;
+    return CSplashDlg::PreTranslateMessage(msg);
+  }
+  int timers = 0;
+};
+
+TEST_F(CSplashDlgTest, InputToTheHiddenStartWindowDoesNothing) {
+  options().splashdelay = "1";
+  CountingSplash splash;
+  std::vector<ui::CDialog*> stack;
+  m_driver.thenAdvance(1000ms).then([&] {
+    stack = m_driver.dialogs();
+    ASSERT_EQ(stack.size(), 2u);
+    EXPECT_EQ(stack[0], &splash);
+    EXPECT_EQ(stack[1]->templateId(), unsigned(IDD_CONTACT_PAGE));
+    EXPECT_FALSE(splash.IsWindowVisible());
+    EXPECT_EQ(splash.timers, 1);
+    for (ui::UINT message : {ui::WM_LBUTTONDOWN, ui::WM_RBUTTONDOWN, ui::WM_MBUTTONDOWN, ui::WM_KEYDOWN,
+                             ui::WM_SYSKEYDOWN})
+      EXPECT_TRUE(splash.PostMessage(message, 'A'));
+  });
+  // Long enough for any timer the input might have set again.
+  m_driver.thenAdvance(10000ms).then([&] {
+    EXPECT_EQ(m_driver.dialogs(), stack);
+    EXPECT_EQ(m_driver.front(), stack[1]);
+    EXPECT_EQ(ui::WindowManager::instance().loopDepth(), 2);
+    EXPECT_EQ(splash.timers, 1);
+  });
+  m_driver.thenClick(IDC_CONTACT_EXIT).thenClick(IDC_EXIT_YES);
+  splash.DoModal();
+  EXPECT_EQ(splash.timers, 1);
+  EXPECT_EQ(m_driver.pendingSteps(), 0u);
 }
 
 class ProductListTest : public test::WizardTest {
