@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "../../res/resource.h"
 #include "WizardTestSupport.h"
 #include "app/ProductList.h"
@@ -161,6 +163,10 @@ TEST_F(CSplashDlgTest, InputToTheHiddenStartWindowDoesNothing) {
 
 class ProductListTest : public test::WizardTest {
  protected:
+  void TearDown() override {
+    ProductConfig::resetInstance();
+    WizardTest::TearDown();
+  }
   std::unique_ptr<ProductConfig> config(const std::string& text) {
     auto encoded = encodeProductConfig(text);
     EXPECT_TRUE(encoded.ok()) << encoded.error;
@@ -194,6 +200,31 @@ TEST_F(ProductListTest, FilledFromTheConfigurationAndTheArguments) {
     fillProductList(list, file.get(), c.arguments, language().code());
     for (const auto& [key, value] : c.expected) EXPECT_EQ(list.get(key), value) << key;
     EXPECT_EQ(list.size(), c.expected.size());
+  }
+}
+
+// The same list through the real start window, from the configuration in use, into the
+// shared product pairs.
+TEST_F(ProductListTest, TheStartWindowPutsItIntoTheProductPairs) {
+  using Pairs = std::map<std::string, std::string>;
+  struct {
+    const char* name;
+    std::string text;  // empty: no configuration
+    Pairs expected;
+  } cases[] = {
+      {"suite", "productName: Test Suite\nproductType: SUITE\npartNumber: 10K0001\n",
+       {{"numOfProds", "2"}, {"prod1", "A"}, {"prod2", "B"}, {"prodName", "Test Suite"}}},
+      {"no configuration", "", {{"numOfProds", "1"}, {"prod1", "OVXLexNone"}, {"prodName", "Unknown"}}},
+  };
+  options().splashdelay = "0";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProductSystemInfo::deleteInstance();
+    ProductConfig::setInstance(c.text.empty() ? nullptr : config(c.text));
+    m_driver.thenClick(IDC_CONTACT_EXIT).thenClick(IDC_EXIT_YES);
+    CSplashDlg splash({"A", "B"});
+    splash.DoModal();
+    EXPECT_EQ(ProductSystemInfo::instance().productPairs(), c.expected);
   }
 }
 
