@@ -1,5 +1,6 @@
 // The contact page driven through the headless backend: the Next loop one failure at a
-// time, the page's and the groups' reactions, typing checks, the lists and the record.
+// time, the skip of a next page the language lacks, the page's and the groups' reactions,
+// typing checks, the lists and the record.
 #include "app/CContactPage.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include "offline/CCountry.h"
 #include "offline/CountryFactory.h"
 #include "support/LogCapture.h"
+#include "ui/Resources.h"
 #include "ui/StringTable.h"
 #include "ui/WindowManager.h"
 
@@ -109,6 +111,40 @@ TEST_F(CContactPageTest, ACompleteRecordPassesAndIsStored) {
   EXPECT_EQ(record.address().countryIndex(), kUnitedStates);
   EXPECT_EQ(record.address().stateCode(), countryFor(kUnitedStates)->stateCode(0));
   EXPECT_EQ(record.q1(), "en_US");
+}
+
+// While it lives, the language's module is English without dialog 2100.
+class ModuleWithoutSystemInfoPage {
+ public:
+  ModuleWithoutSystemInfoPage() {
+    setLanguage(makeLanguageFromName("english", brandProfile().brandCode(),
+                                     [](std::string_view) { return ui::ResourceModule::load("KVTESTNOSYS.dll"); }));
+  }
+  ~ModuleWithoutSystemInfoPage() { deleteLanguage(); }
+  ModuleWithoutSystemInfoPage(const ModuleWithoutSystemInfoPage&) = delete;
+  ModuleWithoutSystemInfoPage& operator=(const ModuleWithoutSystemInfoPage&) = delete;
+};
+
+// Back from that page in the normal case: CSystemInfoPageTest.
+TEST_F(CContactPageTest, NextSkipsTheSystemInformationPageTheLanguageLacks) {
+  ModuleWithoutSystemInfoPage module;
+  ASSERT_NE(ui::resources().active(), nullptr);
+  ASSERT_EQ(ui::resources().active()->name(), "KVTESTNOSYS.dll");
+  ASSERT_EQ(ui::findDialog(IDD_SYSTEM_INFO_PAGE), nullptr);
+  m_driver.then([&] { EXPECT_EQ(m_driver.front()->templateId(), unsigned(IDD_CONTACT_PAGE)); });
+  m_driver.thenClick(IDC_CONTACT_NEXT);
+  test::LogCapture log;
+  {
+    CContactPage page;
+    page.DoModal();
+  }
+  EXPECT_NE(log.text().find("Dialog 2100 is not in the active resources"), std::string::npos) << log.text();
+  EXPECT_NE(log.text().find(kPassed), std::string::npos) << log.text();
+  EXPECT_TRUE(m_driver.messageBoxes().empty());
+  EXPECT_TRUE(m_driver.dialogs().empty());
+  EXPECT_EQ(m_driver.pendingSteps(), 0u);
+  // What follows the skipped page saved the answers.
+  EXPECT_NE(test::readFile(m_prefix.file("user.reg")).find("Lovelace"), std::string::npos);
 }
 
 TEST_F(CContactPageTest, EmailQuestionsNoGoesOnYesFocuses) {
