@@ -2,7 +2,8 @@
 file(GLOB scripts
   ${SOURCE_DIR}/res/kvrWizard.rc
   ${SOURCE_DIR}/res/lang/[A-Z][A-Z][A-Z].rc
-  ${SOURCE_DIR}/tests/ui/testdata/*.rc)
+  ${SOURCE_DIR}/tests/ui/testdata/*.rc
+  ${SOURCE_DIR}/tests/app/testdata/*.rc)
 string(REPLACE "|" ";" flags "${FLAGS}")
 set(refused 0)
 foreach(script IN LISTS scripts)
