@@ -2,6 +2,7 @@
 
 #include "ui/CMessageBox.h"
 #include "ui/CWinApp.h"
+#include "ui/DropDownList.h"
 #include "ui/WindowManager.h"
 #include "ui/artwork/PixelBuffer.h"
 
@@ -256,7 +257,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == ICON_BIG) return m_model.bigIcon;
       return wParam == ICON_SMALL ? m_model.smallIcon : 0;
     case WM_LBUTTONDOWN:
-      if (wParam) defaultClick(static_cast<int>(wParam));
+      if (wParam) defaultClick(static_cast<int>(wParam), lParam);
       return 0;
     case WM_CHAR:
       defaultChar(static_cast<unsigned char>(wParam));
@@ -276,7 +277,7 @@ LRESULT CWnd::setModelIcon(WPARAM which, HICON icon) {
 }
 
 // Input from the backends: WM_LBUTTONDOWN carries the control under the pointer in wParam.
-void CWnd::defaultClick(int id) {
+void CWnd::defaultClick(int id, LPARAM where) {
   Widget* w = m_model.find(id);
   if (!w || !w->visible || !w->enabled || !m_model.enabled) return;
   if (w->kind != ControlKind::Label && w->kind != ControlKind::Picture && w->kind != ControlKind::GroupBox)
@@ -289,6 +290,8 @@ void CWnd::defaultClick(int id) {
   }
   changed();
   if (isButton(w->kind)) SendMessage(WM_COMMAND, MAKEWPARAM(unsigned(id), BN_CLICKED));
+  // A drop-down list opens wherever it is clicked, an editable box on its arrow only.
+  if (w->dropsList() && (w->dropDownList() || where == kOnDropArrow)) dropdown::open(*this, *w);
 }
 
 void CWnd::defaultChar(unsigned char ch) {
@@ -304,6 +307,11 @@ void CWnd::defaultChar(unsigned char ch) {
       return;
     } else {
       w->text.push_back(static_cast<char>(ch));
+    }
+    if (w->dropped) {
+      // The open list follows what is typed.
+      int found = w->text.empty() ? CB_ERR : w->findString(-1, w->text);
+      if (found != CB_ERR) w->highlight = found;
     }
     changed();
     SendMessage(WM_COMMAND, MAKEWPARAM(id, w->kind == ControlKind::Edit ? EN_CHANGE : CBN_EDITCHANGE));

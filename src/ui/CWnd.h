@@ -140,7 +140,7 @@ class CWnd {
 
   // WM_SETICON: the icon it replaces.
   LRESULT setModelIcon(WPARAM which, HICON icon);
-  void defaultClick(int id);
+  void defaultClick(int id, LPARAM where);
   void defaultChar(unsigned char ch);
 
   HWND m_hwnd = 0;

@@ -1,5 +1,7 @@
 #include "ui/Controls.h"
 
+#include "ui/DropDownList.h"
+
 namespace kvr::ui {
 
 namespace {
@@ -62,6 +64,7 @@ void CComboBox::ResetContent() {
   if (Widget* w = widget()) {
     w->items.clear();
     w->selection = CB_ERR;
+    w->highlight = CB_ERR;
     if (w->dropDownList()) w->text.clear();
   }
 }
@@ -110,6 +113,23 @@ int CComboBox::SelectString(int start, std::string_view prefix) {
   int found = FindString(start, prefix);
   if (found != CB_ERR) SetCurSel(found);
   return found;
+}
+
+void CComboBox::ShowDropDown(bool show) {
+  Widget* w = widget();
+  if (!w) return;
+  if (show) {
+    // The open list holds the keyboard, so the box takes the focus.
+    model().focus = w->id;
+    dropdown::open(*topLevel(), *w);
+  } else {
+    dropdown::close(*topLevel(), *w, false);
+  }
+}
+
+bool CComboBox::GetDroppedState() const {
+  const Widget* w = widget();
+  return w && w->dropped;
 }
 
 }  // namespace kvr::ui

@@ -45,6 +45,9 @@ class CComboBox : public CWnd {
   int FindString(int start, std::string_view prefix) const;
   // FindString, then select what it found; CB_ERR (and the selection unchanged) when nothing.
   int SelectString(int start, std::string_view prefix);
+  // Opens or closes the list (CBN_DROPDOWN, CBN_CLOSEUP); closing keeps the selection.
+  void ShowDropDown(bool show = true);
+  bool GetDroppedState() const;
 };
 
 }  // namespace kvr::ui

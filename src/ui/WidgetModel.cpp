@@ -57,6 +57,7 @@ int Widget::addString(std::string_view itemText) {
   auto placed = items.insert(at, ComboItem{std::string(itemText), 0});
   int index = static_cast<int>(placed - items.begin());
   if (selection >= index) ++selection;
+  if (highlight >= index) ++highlight;
   return index;
 }
 
@@ -65,6 +66,7 @@ int Widget::insertString(int index, std::string_view itemText) {
   if (index < 0 || index > static_cast<int>(items.size())) return CB_ERR;
   items.insert(items.begin() + index, ComboItem{std::string(itemText), 0});
   if (selection >= index) ++selection;
+  if (highlight >= index) ++highlight;
   return index;
 }
 
@@ -76,6 +78,7 @@ int Widget::deleteString(int index) {
   } else if (selection > index) {
     --selection;
   }
+  if (highlight > index || highlight >= static_cast<int>(items.size())) --highlight;
   return static_cast<int>(items.size());
 }
 
@@ -132,6 +135,12 @@ Widget* WindowModel::find(int id) {
 
 const Widget* WindowModel::find(int id) const {
   return const_cast<WindowModel*>(this)->find(id);
+}
+
+Widget* WindowModel::droppedCombo() {
+  for (Widget& w : widgets)
+    if (w.dropped) return &w;
+  return nullptr;
 }
 
 const Widget* WindowModel::defaultButton() const {

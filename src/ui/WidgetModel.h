@@ -32,9 +32,15 @@ struct Widget {
   unsigned picture = 0;   // pictures: the bitmap or icon resource id
   std::vector<ComboItem> items;
   int selection = CB_ERR;
+  // Combo boxes with a list to drop: whether it is open, and the item it highlights.
+  bool dropped = false;
+  int highlight = CB_ERR;
 
   bool sorted() const { return (style & CBS_SORT) != 0; }
   bool dropDownList() const { return (style & 0x3u) == CBS_DROPDOWNLIST; }
+  bool dropsList() const { return kind == ControlKind::ComboBox && (style & 0x3u) >= CBS_DROPDOWN; }
+  // Items the open list shows at most: the template's height is the dropped one, less the box.
+  int dropRows() const { return rect.cy / 8 > 1 ? rect.cy / 8 - 1 : 1; }
   bool tabStop() const { return (style & WS_TABSTOP) != 0; }
   bool groupStart() const { return (style & WS_GROUP) != 0; }
 
@@ -69,6 +75,8 @@ struct WindowModel {
   void build(const DialogTemplate& dialog);
   Widget* find(int id);
   const Widget* find(int id) const;
+  // The combo box whose list is open, or null.
+  Widget* droppedCombo();
   // The default push button, or null.
   const Widget* defaultButton() const;
   // The radio buttons of the group that `id` belongs to, in template order.

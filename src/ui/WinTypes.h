@@ -40,12 +40,17 @@ inline constexpr UINT WM_TIMER = 0x0113;
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
 inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
 inline constexpr UINT WM_MBUTTONDOWN = 0x0207;
+// Our own: a click on item lParam of the open list of combo box wParam (Windows gives that
+// list a window of its own).
+inline constexpr UINT WM_DROPLISTCLICK = 0x03F0;
 inline constexpr UINT WM_USER = 0x0400;
 
 // Notifications, in the high word of WM_COMMAND's wParam.
 inline constexpr UINT BN_CLICKED = 0;
 inline constexpr UINT CBN_SELCHANGE = 1;
 inline constexpr UINT CBN_EDITCHANGE = 5;
+inline constexpr UINT CBN_DROPDOWN = 7;
+inline constexpr UINT CBN_CLOSEUP = 8;
 inline constexpr UINT EN_CHANGE = 0x0300;
 
 // wParam of WM_SETICON and WM_GETICON.
@@ -64,10 +69,18 @@ inline constexpr UINT VK_TAB = 0x09;
 inline constexpr UINT VK_RETURN = 0x0D;
 inline constexpr UINT VK_ESCAPE = 0x1B;
 inline constexpr UINT VK_SPACE = 0x20;
+inline constexpr UINT VK_PRIOR = 0x21;
+inline constexpr UINT VK_NEXT = 0x22;
+inline constexpr UINT VK_END = 0x23;
+inline constexpr UINT VK_HOME = 0x24;
 inline constexpr UINT VK_LEFT = 0x25;
 inline constexpr UINT VK_UP = 0x26;
 inline constexpr UINT VK_RIGHT = 0x27;
 inline constexpr UINT VK_DOWN = 0x28;
+inline constexpr UINT VK_F4 = 0x73;
+
+// lParam of WM_LBUTTONDOWN when the click was on the arrow of a combo box.
+inline constexpr LPARAM kOnDropArrow = 1;
 
 inline constexpr UINT MB_OK = 0x00;
 inline constexpr UINT MB_YESNO = 0x04;

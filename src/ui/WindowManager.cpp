@@ -4,6 +4,7 @@
 
 #include "log/DebugLog.h"
 #include "ui/CWnd.h"
+#include "ui/DropDownList.h"
 #include "ui/headless/HeadlessBackend.h"
 
 namespace kvr::ui {
@@ -112,6 +113,7 @@ void WindowManager::dispatch(const MSG& msg) {
   CWnd* target = fromHandle(msg.hwnd);
   if (!target) return;  // the window is gone
   MSG copy = msg;
+  if (dropdown::takeInput(*target, copy)) return;
   if (!target->PreTranslateMessage(&copy)) target->SendMessage(copy.message, copy.wParam, copy.lParam);
 }
 

@@ -38,6 +38,14 @@ HeadlessDriver& HeadlessDriver::thenKey(UINT key) {
   return then([this, key] { pressKey(key); });
 }
 
+HeadlessDriver& HeadlessDriver::thenSysKey(UINT key) {
+  return then([this, key] { sysKey(key); });
+}
+
+HeadlessDriver& HeadlessDriver::thenClickListItem(int id, int index) {
+  return then([this, id, index] { clickListItem(id, index); });
+}
+
 HeadlessDriver& HeadlessDriver::thenClose() {
   return then([this] { close(); });
 }
@@ -107,6 +115,16 @@ void HeadlessDriver::select(int id, int index) {
 }
 
 void HeadlessDriver::pressKey(UINT key) { frontWith(*this, 0).PostMessage(WM_KEYDOWN, key); }
+
+void HeadlessDriver::sysKey(UINT key) { frontWith(*this, 0).PostMessage(WM_SYSKEYDOWN, key); }
+
+void HeadlessDriver::clickArrow(int id) {
+  frontWith(*this, id).PostMessage(WM_LBUTTONDOWN, static_cast<WPARAM>(id), kOnDropArrow);
+}
+
+void HeadlessDriver::clickListItem(int id, int index) {
+  frontWith(*this, id).PostMessage(WM_DROPLISTCLICK, static_cast<WPARAM>(id), index);
+}
 
 void HeadlessDriver::close() { frontWith(*this, 0).PostMessage(WM_CLOSE); }
 

@@ -28,6 +28,8 @@ class HeadlessDriver {
   HeadlessDriver& thenType(int id, std::string_view text);
   HeadlessDriver& thenSelect(int id, int index);
   HeadlessDriver& thenKey(UINT key);
+  HeadlessDriver& thenSysKey(UINT key);
+  HeadlessDriver& thenClickListItem(int id, int index);
   HeadlessDriver& thenClose();
   HeadlessDriver& thenAnswer(int button);
   HeadlessDriver& thenAdvance(std::chrono::milliseconds by);
@@ -37,6 +39,11 @@ class HeadlessDriver {
   void type(int id, std::string_view text);
   void select(int id, int index);
   void pressKey(UINT key);
+  // The key with Alt held (WM_SYSKEYDOWN): a letter in upper case, or VK_DOWN, VK_UP.
+  void sysKey(UINT key);
+  // A click on the arrow of combo box `id`, and on item `index` of its open list.
+  void clickArrow(int id);
+  void clickListItem(int id, int index);
   void close();
   // Presses `button` of the message box in front. These throw std::logic_error when the
   // dialog in front lacks the control (or is not a message box), a fault of the script.
