@@ -25,8 +25,17 @@ constexpr int kPollMs = 50;
 // ("\e[1;3S"); others send Escape, then F4.
 constexpr int kAltF4 = KEY_F(52);
 constexpr int kDialogPair = 1;
+constexpr int kListPair = 2;
+constexpr int kFirstPicturePair = 3;
 
 bool framed(const WindowModel& m) { return (m.style & (WS_CAPTION | kModalFrame)) != 0; }
+
+// The key code curses gives the sequence of terminal capability `name`; 0 without one.
+int keyOf(const char* name) {
+  const char* sequence = tigetstr(name);
+  if (!sequence || sequence == reinterpret_cast<const char*>(-1)) return 0;
+  return std::max(0, key_defined(sequence));
+}
 
 int columnsOf(int du) { return std::max(1, du / 4); }
 int rowsOf(int du) { return std::max(1, du / 8); }
@@ -63,11 +72,21 @@ TerminalBackend::TerminalBackend() : m_start(std::chrono::steady_clock::now()) {
     start_color();
     m_colours = COLORS >= 8;
     init_pair(kDialogPair, COLOR_BLACK, COLOR_WHITE);
+    init_pair(kListPair, COLOR_BLACK, COLOR_CYAN);
   }
-  m_halfBlocks = m_colours && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+  bool utf8 = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+  m_halfBlocks = m_colours && utf8;
+  m_canvas = std::make_unique<TerminalCanvas>(*m_charset, utf8);
+  m_altDown = keyOf("kDN3");
+  m_altUp = keyOf("kUP3");
 }
 
 TerminalBackend::~TerminalBackend() { endwin(); }
+
+void TerminalBackend::windowClosed(CWnd& window) {
+  m_scroll.erase(window.GetSafeHwnd());
+  m_dirty = true;
+}
 
 std::chrono::milliseconds TerminalBackend::now() const {
   return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_start);
@@ -95,6 +114,10 @@ void TerminalBackend::idle(WindowManager&, std::optional<std::chrono::millisecon
 
 void TerminalBackend::handleKey(int key, CDialog& front) {
   auto keyDown = [&front](UINT vk) { front.PostMessage(WM_KEYDOWN, vk); };
+  if (key != 0 && (key == m_altDown || key == m_altUp)) {
+    front.PostMessage(WM_SYSKEYDOWN, key == m_altDown ? VK_DOWN : VK_UP);
+    return;
+  }
   switch (key) {
     case KEY_MOUSE: handleMouse(front); return;
     case kAltF4: front.PostMessage(WM_CLOSE); return;
@@ -107,25 +130,18 @@ void TerminalBackend::handleKey(int key, CDialog& front) {
     case KEY_DOWN: keyDown(VK_DOWN); return;
     case KEY_LEFT: keyDown(VK_LEFT); return;
     case KEY_RIGHT: keyDown(VK_RIGHT); return;
+    case KEY_PPAGE: keyDown(VK_PRIOR); return;
+    case KEY_NPAGE: keyDown(VK_NEXT); return;
+    case KEY_HOME: keyDown(VK_HOME); return;
+    case KEY_END: keyDown(VK_END); return;
+    case KEY_F(4): keyDown(VK_F4); return;
     case KEY_BACKSPACE:
     case 127:
     case 8:
       keyDown(VK_BACK);
       front.PostMessage(WM_CHAR, VK_BACK);
       return;
-    case 27: {
-      // Escape alone, or Alt+key as the terminal sends it (Escape, then the key).
-      wtimeout(stdscr, 0);
-      int next = wgetch(stdscr);
-      if (next == ERR) {
-        keyDown(VK_ESCAPE);
-      } else if (next == KEY_F(4)) {
-        front.PostMessage(WM_CLOSE);
-      } else {
-        front.PostMessage(WM_SYSKEYDOWN, static_cast<WPARAM>(std::toupper(next & 0xFF)));
-      }
-      return;
-    }
+    case 27: handleAltKey(front); return;
     default: break;
   }
   if (key < 0x20 || key > 0xFF) return;
@@ -145,129 +161,85 @@ void TerminalBackend::handleKey(int key, CDialog& front) {
   for (char ch : m_charset->fromTerminal(typed)) front.PostMessage(WM_CHAR, static_cast<unsigned char>(ch));
 }
 
+// Escape alone, or Alt+key as the terminal sends it: Escape, then the key.
+void TerminalBackend::handleAltKey(CDialog& front) {
+  wtimeout(stdscr, 0);
+  int next = wgetch(stdscr);
+  if (next == ERR) {
+    front.PostMessage(WM_KEYDOWN, VK_ESCAPE);
+  } else if (next == KEY_F(4)) {
+    front.PostMessage(WM_CLOSE);
+  } else if (next == KEY_DOWN || next == KEY_UP) {
+    front.PostMessage(WM_SYSKEYDOWN, next == KEY_DOWN ? VK_DOWN : VK_UP);
+  } else if (next > 0 && next <= 0xFF) {
+    front.PostMessage(WM_SYSKEYDOWN, static_cast<WPARAM>(std::toupper(next)));
+  }
+}
+
 void TerminalBackend::handleMouse(CDialog& front) {
   MEVENT event{};
   if (getmouse(&event) != OK) return;
   UINT message = (event.bstate & BUTTON3_PRESSED) ? WM_RBUTTONDOWN
                  : (event.bstate & BUTTON2_PRESSED) ? WM_MBUTTONDOWN
                                                     : WM_LBUTTONDOWN;
-  WPARAM id = 0;
-  for (const Place& p : m_places) {
-    if (event.y >= p.row && event.y < p.row + p.height && event.x >= p.col && event.x < p.col + p.width)
-      id = static_cast<WPARAM>(p.id);
+  int item = m_popup.itemAt(event.y, event.x);
+  if (message == WM_LBUTTONDOWN && item >= 0) {
+    front.PostMessage(WM_DROPLISTCLICK, static_cast<WPARAM>(m_popup.comboId()), item);
+    return;
   }
-  front.PostMessage(message, id);
-}
-
-void TerminalBackend::put(int row, int col, std::string_view ansi, int maxWidth, unsigned attributes) {
-  if (row < 0 || row >= LINES || maxWidth <= 0) return;
-  std::string text(ansi.substr(0, static_cast<std::size_t>(maxWidth)));
-  if (col < 0) return;
-  if (col + static_cast<int>(text.size()) > COLS) text.resize(static_cast<std::size_t>(std::max(0, COLS - col)));
-  wattr_on(stdscr, attributes, nullptr);
-  mvwaddstr(stdscr, row, col, m_charset->toTerminal(text).c_str());
-  wattr_off(stdscr, attributes, nullptr);
+  WPARAM id = 0;
+  LPARAM where = 0;
+  for (const ControlPlace& p : m_places) {
+    if (event.y >= p.row && event.y < p.row + p.height && event.x >= p.col && event.x < p.col + p.width) {
+      id = static_cast<WPARAM>(p.id);
+      where = p.arrow ? kOnDropArrow : 0;
+    }
+  }
+  front.PostMessage(message, id, where);
 }
 
 void TerminalBackend::draw() {
   werase(stdscr);
   m_places.clear();
   curs_set(0);
+  CDialog* front = frontDialog();
+  int cursorRow = -1, cursorCol = -1;
   for (CWnd* window : WindowManager::instance().windows()) {
     auto* dialog = dynamic_cast<CDialog*>(window);
-    if (dialog && dialog->IsWindowVisible()) drawDialog(*dialog);
+    if (dialog && dialog->IsWindowVisible()) drawDialog(*dialog, dialog == front, cursorRow, cursorCol);
+  }
+  if (cursorRow >= 0 && !m_popup.shown()) {
+    curs_set(1);
+    wmove(stdscr, cursorRow, cursorCol);
   }
   wnoutrefresh(stdscr);
   doupdate();
   ++m_frames;
 }
 
-void TerminalBackend::drawDialog(CDialog& dialog) {
+void TerminalBackend::drawDialog(CDialog& dialog, bool front, int& cursorRow, int& cursorCol) {
   const WindowModel& m = dialog.model();
-  bool frame = framed(m);
   int cols = columnsOf(m.rect.cx), rows = rowsOf(m.rect.cy);
-  int width = cols + (frame ? 2 : 0), height = rows + (frame ? 2 : 0);
-  int left = std::max(0, (COLS - width) / 2), top = std::max(0, (LINES - height) / 2);
+  const Widget* focused = m.find(m.focus);
+  ControlCells focus = focused && focused->visible ? controlCells(*focused) : ControlCells{0, 0, 0, 0};
+  auto& scroll = m_scroll[dialog.GetSafeHwnd()];
+  Viewport view = Viewport::place(cols, rows, framed(m), COLS, LINES, focus.col, focus.row, focus.cols, focus.rows,
+                                  scroll.first, scroll.second);
+  scroll = {view.x.scroll, view.y.scroll};
   unsigned base = m_colours ? static_cast<unsigned>(COLOR_PAIR(kDialogPair)) : 0u;
-  std::string blank(static_cast<std::size_t>(width), ' ');
-  for (int r = 0; r < height; ++r) put(top + r, left, blank, width, base);
-  if (frame) {
-    wattr_on(stdscr, base, nullptr);
-    mvwhline(stdscr, top, left + 1, ACS_HLINE, width - 2);
-    mvwhline(stdscr, top + height - 1, left + 1, ACS_HLINE, width - 2);
-    mvwvline(stdscr, top + 1, left, ACS_VLINE, height - 2);
-    mvwvline(stdscr, top + 1, left + width - 1, ACS_VLINE, height - 2);
-    mvwaddch(stdscr, top, left, ACS_ULCORNER);
-    mvwaddch(stdscr, top, left + width - 1, ACS_URCORNER);
-    mvwaddch(stdscr, top + height - 1, left, ACS_LLCORNER);
-    mvwaddch(stdscr, top + height - 1, left + width - 1, ACS_LRCORNER);
-    wattr_off(stdscr, base, nullptr);
-    std::string caption = " " + m.caption + " ";
-    put(top, left + std::max(1, (width - static_cast<int>(caption.size())) / 2), caption, width - 2, base | A_BOLD);
+  DialogPainter painter(*m_canvas, m, view, base);
+  painter.background();
+  if (dialog.hasSurface()) drawPicture(dialog, view, cols, rows);
+  painter.controls(front, front ? &m_places : nullptr, cursorRow, cursorCol);
+  if (!front) return;
+  const Widget* list = focused && focused->dropped && focused->visible ? focused : nullptr;
+  if (!list) {
+    m_popup.clear();
+    return;
   }
-  int ox = left + (frame ? 1 : 0), oy = top + (frame ? 1 : 0);
-  if (dialog.hasSurface()) drawPicture(dialog, ox, oy, cols, rows);
-  bool front = &dialog == frontDialog();
-  int cursorRow = -1, cursorCol = -1;
-  for (const Widget& w : m.widgets) {
-    if (!w.visible) continue;
-    int row = oy + w.rect.y / 8, col = ox + w.rect.x / 4;
-    int wcols = columnsOf(w.rect.cx), wrows = rowsOf(w.rect.cy);
-    bool focused = front && m.focus == w.id;
-    unsigned attr = base | (w.bold ? A_BOLD : 0u) | (focused ? A_REVERSE : 0u) | (w.enabled ? 0u : A_DIM);
-    std::string text = withoutMnemonics(w.text);
-    switch (w.kind) {
-      case ControlKind::Label: {
-        // Wrapped at the control's width, over its rows.
-        std::size_t at = 0;
-        for (int r = 0; r < wrows && at < text.size(); ++r) {
-          std::size_t take = std::min<std::size_t>(static_cast<std::size_t>(wcols), text.size() - at);
-          std::size_t nl = text.find('\n', at);
-          if (nl != std::string::npos && nl < at + take) {
-            take = nl - at;
-          } else if (at + take < text.size()) {
-            // Break after the last blank that fits, as a static control wraps words.
-            std::size_t space = text.rfind(' ', at + take);
-            if (space != std::string::npos && space > at) take = space - at + 1;
-          }
-          put(row + r, col, std::string_view(text).substr(at, take), wcols, attr);
-          at += take;
-          if (at < text.size() && text[at] == '\n') ++at;
-        }
-        break;
-      }
-      case ControlKind::PushButton:
-      case ControlKind::DefPushButton: {
-        std::string label = w.kind == ControlKind::DefPushButton ? "<" + text + ">" : "[" + text + "]";
-        int pad = std::max(0, (wcols - static_cast<int>(label.size())) / 2);
-        put(row + std::max(0, wrows / 2 - (wrows > 1 ? 1 : 0)), col + pad, label, wcols, attr);
-        break;
-      }
-      case ControlKind::CheckBox: put(row, col, std::string(w.check ? "[x] " : "[ ] ") + text, wcols, attr); break;
-      case ControlKind::RadioButton: put(row, col, std::string(w.check ? "(*) " : "( ) ") + text, wcols, attr); break;
-      case ControlKind::GroupBox: put(row, col, text, wcols, base | A_BOLD); break;
-      case ControlKind::Edit:
-      case ControlKind::ComboBox: {
-        bool list = w.kind == ControlKind::ComboBox;
-        int room = std::max(1, wcols - (list ? 2 : 0));
-        std::string shown = text.size() > static_cast<std::size_t>(room) ? text.substr(text.size() - room) : text;
-        shown.resize(static_cast<std::size_t>(room), '_');
-        if (list) shown += " v";
-        put(row, col, shown, wcols, (attr & ~static_cast<unsigned>(A_REVERSE)) | (focused ? A_UNDERLINE : 0u));
-        if (focused && !w.dropDownList()) {
-          cursorRow = row;
-          cursorCol = col + std::min(static_cast<int>(text.size()), room - 1);
-        }
-        break;
-      }
-      default: break;
-    }
-    if (front) m_places.push_back(Place{w.id, row, col, wcols, wrows});
-  }
-  if (cursorRow >= 0) {
-    curs_set(1);
-    wmove(stdscr, cursorRow, cursorCol);
-  }
+  unsigned colours = m_colours ? static_cast<unsigned>(COLOR_PAIR(kListPair)) : 0u;
+  m_popup.draw(*m_canvas, dialog.GetSafeHwnd(), *list, view.y.toScreen(focus.row), view.x.toScreen(focus.col),
+               focus.cols, colours);
 }
 
 int TerminalBackend::colourIndex(std::uint32_t rgb) const {
@@ -280,7 +252,7 @@ int TerminalBackend::colourPair(int foreground, int background) {
   auto key = std::pair{foreground, background};
   auto it = m_pairs.find(key);
   if (it != m_pairs.end()) return it->second;
-  int pair = static_cast<int>(m_pairs.size()) + 2;
+  int pair = static_cast<int>(m_pairs.size()) + kFirstPicturePair;
   if (pair >= COLOR_PAIRS || init_extended_pair(pair, foreground, background) != OK) return kDialogPair;
   m_pairs.emplace(key, pair);
   return pair;
@@ -288,11 +260,12 @@ int TerminalBackend::colourPair(int foreground, int background) {
 
 // Two pixel rows a cell: the upper half block in the upper colour over the lower one.
 // Cells that are all dialog background are left to the controls.
-void TerminalBackend::drawPicture(CWnd& window, int left, int top, int cols, int rows) {
+void TerminalBackend::drawPicture(CWnd& window, const Viewport& view, int cols, int rows) {
   const PixelBuffer& pixels = window.surface();
   if (pixels.empty()) return;
-  for (int r = 0; r < rows; ++r) {
-    for (int c = 0; c < cols; ++c) {
+  int left = view.x.toScreen(0), top = view.y.toScreen(0);
+  for (int r = view.y.scroll; r < view.y.scroll + view.y.shown; ++r) {
+    for (int c = view.x.scroll; c < view.x.scroll + view.x.shown; ++c) {
       int x = std::min(pixels.width() - 1, c * pixels.width() / cols);
       Colour upper = pixels.at(x, std::min(pixels.height() - 1, (2 * r) * pixels.height() / (2 * rows)));
       Colour lower = pixels.at(x, std::min(pixels.height() - 1, (2 * r + 1) * pixels.height() / (2 * rows)));
@@ -307,7 +280,8 @@ void TerminalBackend::drawPicture(CWnd& window, int left, int top, int cols, int
   }
   if (!m_halfBlocks) {
     std::string caption = "[ picture " + std::to_string(pixels.width()) + "x" + std::to_string(pixels.height()) + " ]";
-    put(top + rows / 2, left + std::max(0, (cols - static_cast<int>(caption.size())) / 2), caption, cols, A_BOLD);
+    m_canvas->put(top + rows / 2, left + std::max(0, (cols - static_cast<int>(caption.size())) / 2), caption, cols,
+                  A_BOLD);
   }
 }
 

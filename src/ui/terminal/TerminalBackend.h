@@ -7,6 +7,10 @@
 #include <utility>
 
 #include "ui/Backend.h"
+#include "ui/WinTypes.h"
+#include "ui/terminal/DialogPainter.h"
+#include "ui/terminal/DropListPopup.h"
+#include "ui/terminal/TerminalCanvas.h"
 #include "ui/terminal/TerminalCharset.h"
 
 namespace kvr::ui {
@@ -15,8 +19,9 @@ class CDialog;
 class CWnd;
 
 // Dialogs drawn with ncurses: template geometry at 4 dialog units a column and 8 a row,
-// centred, framed with the caption; keys and mouse clicks become the messages Windows would
-// send. One per process; the terminal is restored when it is destroyed.
+// centred, framed with the caption; a dialog larger than the screen scrolls to its focused
+// control. Keys and mouse clicks become the messages Windows would send. One per process;
+// the terminal is restored when it is destroyed.
 class TerminalBackend : public Backend {
  public:
   // Null, with the reason in `error`, when standard input or output is not a terminal.
@@ -26,7 +31,7 @@ class TerminalBackend : public Backend {
   std::chrono::milliseconds now() const override;
   void idle(WindowManager& manager, std::optional<std::chrono::milliseconds> nextTimer) override;
   void windowOpened(CWnd&) override { m_dirty = true; }
-  void windowClosed(CWnd&) override { m_dirty = true; }
+  void windowClosed(CWnd& window) override;
   void windowChanged(CWnd&) override { m_dirty = true; }
 
   // Draws now when anything changed since the last frame.
@@ -36,26 +41,29 @@ class TerminalBackend : public Backend {
  private:
   TerminalBackend();
   void draw();
-  void drawDialog(CDialog& dialog);
-  void drawPicture(CWnd& window, int left, int top, int cols, int rows);
+  void drawDialog(CDialog& dialog, bool front, int& cursorRow, int& cursorCol);
+  void drawPicture(CWnd& window, const Viewport& view, int cols, int rows);
   void handleKey(int key, CDialog& front);
+  void handleAltKey(CDialog& front);
   void handleMouse(CDialog& front);
-  void put(int row, int col, std::string_view ansi, int maxWidth, unsigned attributes);
   int colourPair(int foreground, int background);
   int colourIndex(std::uint32_t rgb) const;
 
   std::chrono::steady_clock::time_point m_start;
   std::unique_ptr<TerminalCharset> m_charset;
+  std::unique_ptr<TerminalCanvas> m_canvas;
   bool m_dirty = true;
   bool m_colours = false;
   bool m_halfBlocks = false;
   int m_frames = 0;
+  // Alt+Down and Alt+Up as the terminal's description names them (kDN3, kUP3); 0 without.
+  int m_altDown = 0, m_altUp = 0;
   std::map<std::pair<int, int>, int> m_pairs;
   // Where each control of the front dialog was drawn, for mouse clicks.
-  struct Place {
-    int id, row, col, width, height;
-  };
-  std::vector<Place> m_places;
+  std::vector<ControlPlace> m_places;
+  // How far each dialog larger than the screen is scrolled, across, down.
+  std::map<HWND, std::pair<int, int>> m_scroll;
+  DropListPopup m_popup;
 };
 
 }  // namespace kvr::ui
