@@ -1,5 +1,6 @@
 #include "ui/artwork/CDC.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "ui/CWnd.h"
@@ -20,17 +21,28 @@ bool CDC::BitBlt(int x, int y, int width, int height, const CDC& source, int sou
   if (rop != SRCCOPY && rop != SRCAND && rop != SRCINVERT && rop != kDestAndNotSource) return false;
   PixelBuffer& dst = *m_target;
   const PixelBuffer& src = *source.m_target;
-  for (int row = 0; row < height; ++row) {
-    for (int col = 0; col < width; ++col) {
-      int dx = x + col, dy = y + row, sx = sourceX + col, sy = sourceY + row;
-      if (!dst.contains(dx, dy) || !src.contains(sx, sy)) continue;
-      Colour s = src.at(sx, sy);
+  // Clipped once to both buffers, so the loops below need no per-pixel checks.
+  int left = std::max({0, -x, -sourceX});
+  int top = std::max({0, -y, -sourceY});
+  int right = std::min({width, dst.width() - x, src.width() - sourceX});
+  int bottom = std::min({height, dst.height() - y, src.height() - sourceY});
+  if (left >= right || top >= bottom) return true;
+  bool sameKind = dst.monochrome() == src.monochrome();
+  for (int row = top; row < bottom; ++row) {
+    const Colour* from = src.row(sourceY + row);
+    Colour* to = dst.row(y + row);
+    if (rop == SRCCOPY && sameKind) {
+      std::copy(from + sourceX + left, from + sourceX + right, to + x + left);
+      continue;
+    }
+    for (int col = left; col < right; ++col) {
+      Colour s = from[sourceX + col];
       if (dst.monochrome() && !src.monochrome()) {
         s = s == source.m_background ? kWhite : kBlack;
       } else if (!dst.monochrome() && src.monochrome()) {
         s = s == kWhite ? m_background : m_text;
       }
-      Colour d = dst.at(dx, dy);
+      Colour d = to[x + col];
       Colour r = 0;
       switch (rop) {
         case SRCCOPY: r = s; break;
@@ -40,7 +52,7 @@ bool CDC::BitBlt(int x, int y, int width, int height, const CDC& source, int sou
       }
       r &= 0xFFFFFF;
       if (dst.monochrome()) r = r == kWhite ? kWhite : (r == kBlack ? kBlack : kWhite);
-      dst.set(dx, dy, r);
+      to[x + col] = r;
     }
   }
   return true;

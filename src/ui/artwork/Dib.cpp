@@ -42,12 +42,16 @@ std::optional<PixelBuffer> decodeBmp(std::span<const std::uint8_t> bmp, std::str
   for (long row = 0; row < height; ++row) {
     const std::uint8_t* line = bmp.data() + h->bitsOffset + stride * static_cast<std::size_t>(row);
     Colour* target = out.row(static_cast<int>(h->height > 0 ? height - 1 - row : row));
+    if (bits == 8) {
+      // The pictures' depth: kept out of the per-pixel switch.
+      for (long x = 0; x < width; ++x) target[x] = table[line[x]];
+      continue;
+    }
     for (long x = 0; x < width; ++x) {
       std::size_t bit = static_cast<std::size_t>(x) * static_cast<std::size_t>(bits);
       switch (bits) {
         case 1: target[x] = table[(line[bit / 8] >> (7 - bit % 8)) & 1u]; break;
         case 4: target[x] = table[(line[bit / 8] >> (bit % 8 ? 0 : 4)) & 0xFu]; break;
-        case 8: target[x] = table[line[x]]; break;
         default: {
           const std::uint8_t* p = line + bit / 8;
           target[x] = Colour(p[2]) << 16 | Colour(p[1]) << 8 | p[0];

@@ -26,6 +26,7 @@ class PixelBuffer {
   Colour at(int x, int y) const { return m_pixels[index(x, y)]; }
   void set(int x, int y, Colour colour) { m_pixels[index(x, y)] = colour; }
   Colour* row(int y) { return m_pixels.data() + index(0, y); }
+  const Colour* row(int y) const { return m_pixels.data() + index(0, y); }
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
  private:

@@ -264,24 +264,30 @@ void TerminalBackend::drawPicture(CWnd& window, const Viewport& view, int cols, 
   const PixelBuffer& pixels = window.surface();
   if (pixels.empty()) return;
   int left = view.x.toScreen(0), top = view.y.toScreen(0);
-  for (int r = view.y.scroll; r < view.y.scroll + view.y.shown; ++r) {
-    for (int c = view.x.scroll; c < view.x.scroll + view.x.shown; ++c) {
-      int x = std::min(pixels.width() - 1, c * pixels.width() / cols);
-      Colour upper = pixels.at(x, std::min(pixels.height() - 1, (2 * r) * pixels.height() / (2 * rows)));
-      Colour lower = pixels.at(x, std::min(pixels.height() - 1, (2 * r + 1) * pixels.height() / (2 * rows)));
-      if (upper == kBackground && lower == kBackground) continue;
-      if (top + r >= LINES || left + c >= COLS) continue;
-      if (!m_halfBlocks) continue;
-      int pair = colourPair(colourIndex(upper), colourIndex(lower));
-      wattr_set(stdscr, A_NORMAL, 0, &pair);
-      mvwaddstr(stdscr, top + r, left + c, "\xE2\x96\x80");  // U+2580 upper half block
-      wattr_set(stdscr, A_NORMAL, 0, nullptr);
-    }
-  }
   if (!m_halfBlocks) {
     std::string caption = "[ picture " + std::to_string(pixels.width()) + "x" + std::to_string(pixels.height()) + " ]";
     m_canvas->put(top + rows / 2, left + std::max(0, (cols - static_cast<int>(caption.size())) / 2), caption, cols,
                   A_BOLD);
+    return;
+  }
+  // One wide character made ready per colour pair rather than a UTF-8 string decoded per cell.
+  const wchar_t halfBlock[] = {L'\u2580', L'\0'};
+  cchar_t cell{};
+  int lastPair = -1;
+  for (int r = view.y.scroll; r < view.y.scroll + view.y.shown && top + r < LINES; ++r) {
+    const Colour* upperRow = pixels.row(std::min(pixels.height() - 1, (2 * r) * pixels.height() / (2 * rows)));
+    const Colour* lowerRow = pixels.row(std::min(pixels.height() - 1, (2 * r + 1) * pixels.height() / (2 * rows)));
+    for (int c = view.x.scroll; c < view.x.scroll + view.x.shown && left + c < COLS; ++c) {
+      int x = std::min(pixels.width() - 1, c * pixels.width() / cols);
+      Colour upper = upperRow[x], lower = lowerRow[x];
+      if (upper == kBackground && lower == kBackground) continue;
+      int pair = colourPair(colourIndex(upper), colourIndex(lower));
+      if (pair != lastPair) {
+        setcchar(&cell, halfBlock, A_NORMAL, 0, &pair);
+        lastPair = pair;
+      }
+      mvwadd_wch(stdscr, top + r, left + c, &cell);
+    }
   }
 }
 

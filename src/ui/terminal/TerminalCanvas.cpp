@@ -43,9 +43,12 @@ void TerminalCanvas::put(int row, int col, std::string_view ansi, int maxWidth, 
 }
 
 void TerminalCanvas::fill(int row, int col, int rows, int cols, unsigned attributes) {
-  if (cols <= 0) return;
-  std::string blank(static_cast<std::size_t>(cols), ' ');
-  for (int r = 0; r < rows; ++r) put(row + r, col, blank, cols, attributes);
+  int top = std::max({row, m_top, 0}), left = std::max({col, m_left, 0});
+  int bottom = std::min(row + rows, m_bottom < 0 ? LINES : std::min(m_bottom, LINES));
+  int right = std::min(col + cols, m_right < 0 ? COLS : std::min(m_right, COLS));
+  // A line of blanks costs curses far less than a string of them.
+  for (int r = top; r < bottom && left < right; ++r)
+    mvwhline(stdscr, r, left, static_cast<chtype>(' ') | attributes, right - left);
 }
 
 void TerminalCanvas::box(int row, int col, int rows, int cols, unsigned attributes) {

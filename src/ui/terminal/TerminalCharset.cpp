@@ -3,6 +3,7 @@
 #include <iconv.h>
 #include <langinfo.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <string>
@@ -32,7 +33,9 @@ TerminalCharset::~TerminalCharset() {
 }
 
 std::string TerminalCharset::convert(void* cd, std::string_view in) {
-  if (!cd) return std::string(in);
+  // ASCII reads the same in every code page and terminal encoding: most texts, all blanks.
+  bool ascii = std::all_of(in.begin(), in.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!cd || ascii) return std::string(in);
   std::string out;
   std::string input(in);
   char* src = input.data();
