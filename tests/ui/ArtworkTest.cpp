@@ -223,6 +223,32 @@ TEST(ArtworkTest, RasterOperationsAndMonochromeConversion) {
   EXPECT_FALSE(dc.BitBlt(0, 0, 2, 1, mask, 0, 0, 0x00BB0226));  // not one we draw with
 }
 
+// Parts of a copy that fall outside either buffer are left out, whichever side overhangs.
+TEST(ArtworkTest, CopiesAreClippedToBothBuffers) {
+  ui::PixelBuffer picture(4, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) picture.set(x, y, static_cast<ui::Colour>(0x010000 * (x + 1) + 0x000100 * (y + 1)));
+  ui::CDC source(picture);
+  struct Case {
+    int x, y, width, height, sourceX, sourceY;
+  } cases[] = {{0, 0, 4, 3, 0, 0},  {2, 2, 4, 3, 0, 0},   {-1, -2, 4, 3, 0, 0}, {0, 0, 4, 3, 2, 1},
+               {1, 1, 9, 9, -1, -1}, {4, 3, 4, 3, 3, 2},  {5, 0, 2, 2, 0, 0},   {0, 0, 2, 2, 4, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y) + " from " + std::to_string(c.sourceX) + "," +
+                 std::to_string(c.sourceY));
+    ui::PixelBuffer target(5, 4, false, 0x111111);
+    ui::CDC dc(target);
+    ASSERT_TRUE(dc.BitBlt(c.x, c.y, c.width, c.height, source, c.sourceX, c.sourceY, ui::SRCCOPY));
+    for (int y = 0; y < 4; ++y) {
+      for (int x = 0; x < 5; ++x) {
+        int sx = x - c.x + c.sourceX, sy = y - c.y + c.sourceY;
+        bool copied = x >= c.x && x < c.x + c.width && y >= c.y && y < c.y + c.height && picture.contains(sx, sy);
+        EXPECT_EQ(target.at(x, y), copied ? picture.at(sx, sy) : 0x111111u) << x << "," << y;
+      }
+    }
+  }
+}
+
 // A window with artwork: counts its paints.
 class PictureDialog : public ui::CDialog {
  public:
