@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "ui/Backend.h"
 #include "ui/WinTypes.h"
