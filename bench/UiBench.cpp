@@ -8,7 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <pty.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -16,10 +15,10 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 #include <string>
 
 #include "../res/resource.h"
+#include "ChildProcess.h"
 #include "ui/CDialog.h"
 #include "ui/headless/HeadlessDriver.h"
 
@@ -34,30 +33,6 @@ void BM_HeadlessPageOpenClose(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_HeadlessPageOpenClose);
-
-// Reads from `fd` until `text` has been seen or `limit` passed; true when seen.
-bool readUntil(int fd, const std::string& text, std::string& seen, std::chrono::milliseconds limit) {
-  auto until = std::chrono::steady_clock::now() + limit;
-  char buffer[4096];
-  while (seen.find(text) == std::string::npos) {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return false;
-    pollfd p{fd, POLLIN, 0};
-    if (poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
-    ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n <= 0) return false;
-    seen.append(buffer, static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-long peakKilobytes(pid_t pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-  return -1;
-}
 
 void BM_TerminalFirstFrame(benchmark::State& state) {
   const std::string program = KVR_BIN_DIR "/kvrUiDemo";
@@ -75,13 +50,13 @@ void BM_TerminalFirstFrame(benchmark::State& state) {
       _exit(127);
     }
     std::string seen;
-    bool framed = readUntil(master, "\xE2\x96\x80", seen, std::chrono::seconds(5));
+    bool framed = kvr::bench::readUntil(master, "\xE2\x96\x80", seen, std::chrono::seconds(5));
     auto elapsed = std::chrono::steady_clock::now() - start;
     state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
     if (!framed) state.SkipWithError("no first frame within 5 s");
     // On to the exit confirmation, where both dialogs have been shown.
-    if (write(master, "x", 1) == 1 && readUntil(master, "Are you sure", seen, std::chrono::seconds(5)))
-      peak = std::max(peak, peakKilobytes(pid));
+    if (write(master, "x", 1) == 1 && kvr::bench::readUntil(master, "Are you sure", seen, std::chrono::seconds(5)))
+      peak = std::max(peak, kvr::bench::peakKilobytes(pid));
     if (write(master, "\x1b", 1) != 1) kill(pid, SIGTERM);
     int status = 0;
     rusage usage{};
