@@ -106,8 +106,9 @@ bool installUiBackend(std::string* error) {
   }
   auto backend = ui::TerminalBackend::create(error);
   if (!backend) return false;
+  bool sharesTheTrace = backend->drawsOnStandardOutput();
   ui::WindowManager::instance().setBackend(std::move(backend));
-  g_heldTrace.hold();
+  if (sharesTheTrace) g_heldTrace.hold();
   return true;
 }
 

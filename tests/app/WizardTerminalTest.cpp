@@ -41,9 +41,10 @@ class WizardTerminalTest : public ::testing::Test {
     ASSERT_EQ(filled.exitCode, 0) << filled.err;
   }
 
-  std::string command() const {
+  // `redirect`, when given, follows the wizard's arguments ("> file").
+  std::string command(const std::string& redirect = "") const {
     return "env TERM=tmux-256color LANG=C.UTF-8 LC_ALL= KVR_PREFIX=" + m_prefix.path().string() + " " + m_wizard +
-           " -splashdelay=0; echo wizard ended $?; sleep 30";
+           " -splashdelay=0 " + redirect + "; echo wizard ended $?; sleep 30";
   }
 
   // Exit and Yes, and the wizard's end.
@@ -88,6 +89,17 @@ TEST_F(WizardTerminalTest, StartWindowContactPageEnterSystemInformation) {
   std::string system = session.waitFor("<Next >>", "system information page");
   EXPECT_NE(system.find("System Information"), std::string::npos);
   EXPECT_EQ(system.find("Lovelace"), std::string::npos) << "the contact page is hidden";
+  exitWizard(session);
+}
+
+// With the trace sent to a file, it is written there as it comes, not held until the dialogs end.
+TEST_F(WizardTerminalTest, TraceIntoAFileWhileThePagesShow) {
+  const std::string trace = m_prefix.file("trace.txt");
+  TmuxSession session(command("> " + trace), 120, 50);
+  session.waitFor("<Next>>", "contact page");
+  session.keys({"Enter"});
+  session.waitFor("<Next >>", "system information page");
+  EXPECT_NE(test::readFile(trace).find("BiosProcessing: Preparing to load pmemw.dll"), std::string::npos);
   exitWizard(session);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/RunProgram.h"
+#include "support/TempDir.h"
 #include "support/TmuxSession.h"
 
 namespace kvr {
@@ -83,6 +84,36 @@ TEST(TerminalDemoTest, MouseClickOnAButtonPressesIt) {
   }
   std::string end = session.waitFor("demo ended", "after the click");
   EXPECT_NE(end.find("exit confirmation: 2328\n"), std::string::npos);
+}
+
+// Standard output sent to a file (the trace kept apart from the dialogs): the dialogs are drawn on
+// the terminal standard input reads from, and what the program writes goes to the file. A terminal
+// type without a description is said so, instead of curses ending the program.
+TEST(TerminalDemoTest, StandardOutputElsewhereOrAnUnknownTerminalType) {
+  if (access(kTmux, X_OK) != 0) GTEST_SKIP() << "tmux is not installed";
+  test::TempDir dir;
+  const std::string output = dir.file("out.txt");
+  {
+    std::cout << "==== standard output into a file ====\n";
+    TmuxSession session("env TERM=tmux-256color LANG=C.UTF-8 " + test::builtProgram("kvrUiDemo") +
+                            " --delay 0 > " + output + "; echo demo ended $?; sleep 30",
+                        100, 32);
+    session.waitFor("Are you sure", "exit confirmation");
+    session.keys({"M-y"});
+    std::string end = session.waitFor("demo ended", "after the answer");
+    EXPECT_NE(end.find("demo ended 0"), std::string::npos);
+    EXPECT_EQ(end.find("exit confirmation: 2328"), std::string::npos);
+    EXPECT_NE(test::readFile(output).find("exit confirmation: 2328\n"), std::string::npos);
+  }
+  {
+    std::cout << "==== unknown terminal type ====\n";
+    TmuxSession session("env TERM=no-such-terminal " + test::builtProgram("kvrUiDemo") +
+                            " --delay 0; echo demo ended $?; sleep 30",
+                        100, 32);
+    std::string end = session.waitFor("demo ended", "after the start");
+    EXPECT_NE(end.find("\"no-such-terminal\" is unknown"), std::string::npos);
+    EXPECT_NE(end.find("demo ended 3"), std::string::npos);
+  }
 }
 
 TEST(TerminalDemoTest, WithoutATerminalSaysSoAndFails) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <clocale>
+#include <cstdlib>
 #include <cstring>
 #include <langinfo.h>
 
@@ -52,17 +53,33 @@ CDialog* frontDialog() {
 }  // namespace
 
 std::unique_ptr<TerminalBackend> TerminalBackend::create(std::string* error) {
-  if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
-    if (error) *error = "standard input and output must be a terminal to show the dialogs";
+  auto fail = [error](std::string why) {
+    if (error) *error = std::move(why);
     return nullptr;
+  };
+  if (!isatty(STDIN_FILENO)) return fail("standard input must be a terminal to show the dialogs");
+  // With standard output sent elsewhere (the trace into a file), the dialogs are drawn on the
+  // terminal that standard input reads from.
+  std::FILE* ownOutput = nullptr;
+  if (!isatty(STDOUT_FILENO)) {
+    const char* name = ttyname(STDIN_FILENO);
+    ownOutput = name ? std::fopen(name, "w") : nullptr;
+    if (!ownOutput) return fail("the terminal of standard input cannot be opened to show the dialogs");
   }
-  return std::unique_ptr<TerminalBackend>(new TerminalBackend());
+  std::setlocale(LC_ALL, "");
+  // Unlike initscr, newterm comes back when the terminal type is unknown.
+  SCREEN* screen = newterm(nullptr, ownOutput ? ownOutput : stdout, stdin);
+  if (!screen) {
+    if (ownOutput) std::fclose(ownOutput);
+    const char* type = std::getenv("TERM");
+    return fail("the terminal type \"" + std::string(type ? type : "") + "\" is unknown: the dialogs cannot be shown");
+  }
+  return std::unique_ptr<TerminalBackend>(new TerminalBackend(screen, ownOutput));
 }
 
-TerminalBackend::TerminalBackend() : m_start(std::chrono::steady_clock::now()) {
-  std::setlocale(LC_ALL, "");
+TerminalBackend::TerminalBackend(SCREEN* screen, std::FILE* ownOutput)
+    : m_start(std::chrono::steady_clock::now()), m_screen(screen), m_ownOutput(ownOutput) {
   m_charset = std::make_unique<TerminalCharset>(resources().codePage());
-  initscr();
   cbreak();
   noecho();
   keypad(stdscr, TRUE);
@@ -81,7 +98,11 @@ TerminalBackend::TerminalBackend() : m_start(std::chrono::steady_clock::now()) {
   m_altUp = keyOf("kUP3");
 }
 
-TerminalBackend::~TerminalBackend() { endwin(); }
+TerminalBackend::~TerminalBackend() {
+  endwin();
+  delscreen(m_screen);
+  if (m_ownOutput) std::fclose(m_ownOutput);
+}
 
 void TerminalBackend::windowClosed(CWnd& window) {
   m_scroll.erase(window.GetSafeHwnd());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,6 +15,8 @@
 #include "ui/terminal/TerminalCanvas.h"
 #include "ui/terminal/TerminalCharset.h"
 
+struct screen;  // curses' SCREEN
+
 namespace kvr::ui {
 
 class CDialog;
@@ -25,9 +28,13 @@ class CWnd;
 // the terminal is restored when it is destroyed.
 class TerminalBackend : public Backend {
  public:
-  // Null, with the reason in `error`, when standard input or output is not a terminal.
+  // Null, with the reason in `error`, when standard input is not a terminal or the terminal
+  // type is unknown. With standard output not a terminal, draws on standard input's terminal.
   static std::unique_ptr<TerminalBackend> create(std::string* error);
   ~TerminalBackend() override;
+
+  // Whether the dialogs share standard output, where the debug trace goes.
+  bool drawsOnStandardOutput() const { return m_ownOutput == nullptr; }
 
   std::chrono::milliseconds now() const override;
   void idle(WindowManager& manager, std::optional<std::chrono::milliseconds> nextTimer) override;
@@ -40,7 +47,7 @@ class TerminalBackend : public Backend {
   int frames() const { return m_frames; }
 
  private:
-  TerminalBackend();
+  TerminalBackend(::screen* screen, std::FILE* ownOutput);
   void draw();
   void drawDialog(CDialog& dialog, bool front, int& cursorRow, int& cursorCol);
   void drawPicture(CWnd& window, const Viewport& view, int cols, int rows);
@@ -51,6 +58,8 @@ class TerminalBackend : public Backend {
   int colourIndex(std::uint32_t rgb) const;
 
   std::chrono::steady_clock::time_point m_start;
+  ::screen* m_screen;
+  std::FILE* m_ownOutput;  // the terminal opened for drawing, null when it is standard output
   std::unique_ptr<TerminalCharset> m_charset;
   std::unique_ptr<TerminalCanvas> m_canvas;
   bool m_dirty = true;
