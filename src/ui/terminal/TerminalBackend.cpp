@@ -14,6 +14,7 @@
 #include "ui/CDialog.h"
 #include "ui/Resources.h"
 #include "ui/WindowManager.h"
+#include "ui/terminal/TerminalType.h"
 
 namespace kvr::ui {
 
@@ -66,9 +67,10 @@ std::unique_ptr<TerminalBackend> TerminalBackend::create(std::string* error) {
     ownOutput = name ? std::fopen(name, "w") : nullptr;
     if (!ownOutput) return fail("the terminal of standard input cannot be opened to show the dialogs");
   }
+  std::FILE* output = ownOutput ? ownOutput : stdout;
   std::setlocale(LC_ALL, "");
-  // Unlike initscr, newterm comes back when the terminal type is unknown.
-  SCREEN* screen = newterm(nullptr, ownOutput ? ownOutput : stdout, stdin);
+  // Unlike initscr, newterm comes back when it cannot start.
+  SCREEN* screen = terminalTypeKnown(fileno(output)) ? newterm(nullptr, output, stdin) : nullptr;
   if (!screen) {
     if (ownOutput) std::fclose(ownOutput);
     const char* type = std::getenv("TERM");
