@@ -21,20 +21,6 @@ std::string_view bounded(std::string_view text) {
   return text.substr(0, static_cast<std::size_t>(INT_MAX));
 }
 
-bool isLeadByte(unsigned char byte, int codePage) {
-  if (codePage == kShiftJis) return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-  return byte >= 0x81 && byte <= 0xFE;
-}
-
-std::size_t utf8TrailCount(unsigned char lead) {
-  if (lead >= 0xC2 && lead <= 0xDF) return 1;
-  if (lead >= 0xE0 && lead <= 0xEF) return 2;
-  if (lead >= 0xF0 && lead <= 0xF4) return 3;
-  return 0;  // a stray continuation or a byte UTF-8 never uses: one character by itself
-}
-
-bool isContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
-
 unsigned char byteAt(std::string_view text, std::size_t pos) {
   return static_cast<unsigned char>(text[pos]);
 }
@@ -66,27 +52,6 @@ int findByte(std::string_view text, int codePage, Wanted wanted) {
 }  // namespace
 
 int currentCodePage() { return ui::resources().codePage(); }
-
-bool isDoubleByteCodePage(int codePage) {
-  return codePage == kShiftJis || codePage == kGbk || codePage == kKorean || codePage == kBig5;
-}
-
-TextChar charAt(std::string_view text, std::size_t pos, int codePage) {
-  const unsigned char byte = byteAt(text, pos);
-  if (byte < 0x80) return {1, false};
-  const std::size_t left = text.size() - pos - 1;
-  if (codePage == kUtf8CodePage) {
-    std::size_t length = 1;
-    for (std::size_t trail = utf8TrailCount(byte); trail > 0 && length <= left; --trail) {
-      if (!isContinuation(byteAt(text, pos + length))) break;
-      ++length;
-    }
-    return {length, true};
-  }
-  if (isDoubleByteCodePage(codePage) && isLeadByte(byte, codePage))
-    return {left > 0 ? std::size_t{2} : std::size_t{1}, true};
-  return {1, false};
-}
 
 bool isSpaceByte(unsigned char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
 

@@ -3,27 +3,20 @@
 #include <cstddef>
 #include <string_view>
 
+#include "platform/CodePageText.h"
+
 namespace kvr {
 
-// Texts are bytes in an ANSI code page. In the double-byte code pages (932, 936, 949, 950) a
-// lead byte and its trail byte are one character; UTF-8 is walked the same way, a lead byte and
-// its continuation bytes making one character. Such characters are "wide": never blank, never a
-// digit, "|" or "\", always counted as letters.
-inline constexpr int kUtf8CodePage = 65001;
+// Texts are walked by character as platform/CodePageText.h says. Wide characters are never
+// blank, never a digit, "|" or "\", always counted as letters.
+using platform::charAt;
+using platform::isDoubleByteCodePage;
+using platform::kUtf8CodePage;
+using platform::TextChar;
 
 // The code page the program's texts are in: the active language module's (chosen from the
 // user's locale, or by the "lang" option), else that of the program's own resources.
 int currentCodePage();
-
-bool isDoubleByteCodePage(int codePage);
-
-// One character of `text` starting at byte `pos`: its length in bytes (at least 1, never past
-// the end, so a lead byte cut off at the end is a character of its own) and whether it is wide.
-struct TextChar {
-  std::size_t length;
-  bool wide;
-};
-TextChar charAt(std::string_view text, std::size_t pos, int codePage);
 
 // 1 when the text is empty or all white space; -1 otherwise, and whenever a wide character
 // occurs.

@@ -140,6 +140,26 @@ TEST_F(WizardTerminalTest, ListsOpenBelowTheirBoxAndChooseByKeyboard) {
   exitWizard(session);
 }
 
+// Japanese texts are Shift-JIS, two bytes and two cells a character: wrapped labels, controls
+// too narrow for their text and the edges of a scrolled page never cut one in two (a half
+// would show as "?").
+TEST_F(WizardTerminalTest, DoubleByteTextsAreNeverCutInHalf) {
+  TmuxSession session("env TERM=tmux-256color LANG=C.UTF-8 LC_ALL= KVR_PREFIX=" + m_prefix.path().string() + " " +
+                          m_wizard + " -splashdelay=0 -lang=jpn; sleep 30",
+                      120, 50);
+  std::string whole = session.waitFor("\xE4\xB8\x8A\xE8\xA8\x98", "the Japanese contact page");  // U+4E0A U+8A18
+  EXPECT_EQ(whole.find('?'), std::string::npos);
+  TmuxSession narrow("env TERM=tmux-256color LANG=C.UTF-8 LC_ALL= KVR_PREFIX=" + m_prefix.path().string() + " " +
+                         m_wizard + " -splashdelay=0 -lang=jpn; sleep 30",
+                     50, 20);
+  std::string left = narrow.waitFor("Ada_", "the page's left part");
+  EXPECT_EQ(left.find('?'), std::string::npos);
+  // To the company name on the right: the page scrolls across, cutting the labels at its left.
+  for (int i = 0; i < 6; ++i) narrow.keys({"Tab"});
+  std::string right = narrow.waitFor("\xE2\x97\x80", "scrolled across");  // U+25C0, more to the left
+  EXPECT_EQ(right.find('?'), std::string::npos);
+}
+
 // The page needs 89 x 31 cells; at 80 x 24 it scrolls to the focused control and shows
 // arrows where more of it lies.
 TEST_F(WizardTerminalTest, APageLargerThanTheTerminalScrollsToTheFocus) {

@@ -1,2 +1,2 @@
-kvr_add_test(platform_system_test SOURCES SystemTest.cpp LocaleNamesTest.cpp LIBS kvr_platform)
+kvr_add_test(platform_system_test SOURCES SystemTest.cpp LocaleNamesTest.cpp CodePageTextTest.cpp LIBS kvr_platform)
 add_dependencies(platform_system_test kvrWizard kvrStart)

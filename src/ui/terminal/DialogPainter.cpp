@@ -85,7 +85,9 @@ void DialogPainter::drawControl(const Widget& w, int row, int col, bool focused,
       // Wrapped at the control's width, over its rows.
       std::size_t at = 0;
       for (int r = 0; r < wrows && at < text.size(); ++r) {
-        std::size_t take = std::min<std::size_t>(static_cast<std::size_t>(wcols), text.size() - at);
+        std::string_view rest = std::string_view(text).substr(at);
+        std::size_t take = m_canvas.fit(rest, static_cast<std::size_t>(wcols));
+        if (take == 0) take = m_canvas.charStartFrom(rest, 1);  // a character wider than the control
         std::size_t nl = text.find('\n', at);
         if (nl != std::string::npos && nl < at + take) {
           take = nl - at;
@@ -116,7 +118,10 @@ void DialogPainter::drawControl(const Widget& w, int row, int col, bool focused,
     case ControlKind::ComboBox: {
       bool list = w.kind == ControlKind::ComboBox;
       int room = std::max(1, wcols - (list ? 2 : 0));
-      std::string shown = text.size() > static_cast<std::size_t>(room) ? text.substr(text.size() - room) : text;
+      // The end of a long text, as an edit scrolls to its caret.
+      std::string shown = text.size() > static_cast<std::size_t>(room)
+                              ? text.substr(m_canvas.charStartFrom(text, text.size() - static_cast<std::size_t>(room)))
+                              : text;
       shown.resize(static_cast<std::size_t>(room), '_');
       if (list) shown += w.dropped ? " ^" : " v";
       m_canvas.put(row, col, shown, wcols, (attr & ~static_cast<unsigned>(A_REVERSE)) | (focused ? A_UNDERLINE : 0u));

@@ -24,6 +24,7 @@ void DropListPopup::draw(TerminalCanvas& canvas, HWND dialog, const Widget& comb
   for (int r = 0; r < m_place.rows; ++r) {
     int index = m_place.top + r;
     std::string text = index < m_items ? combo.items[static_cast<std::size_t>(index)].text : std::string();
+    text.resize(canvas.fit(text, static_cast<std::size_t>(textCols)));
     text.resize(static_cast<std::size_t>(textCols), ' ');
     unsigned attr = colours | (index == combo.highlight ? A_REVERSE : 0u);
     canvas.put(m_place.row + r, m_place.col, text, textCols, attr);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/CodePageText.h"
 #include "ui/terminal/TerminalCharset.h"
 
 namespace kvr::ui {
@@ -27,19 +28,28 @@ void TerminalCanvas::put(int row, int col, std::string_view ansi, int maxWidth, 
   int right = m_right < 0 ? COLS : std::min(m_right, COLS);
   int left = std::max(m_left, 0);
   if (row < std::max(m_top, 0) || row >= bottom || maxWidth <= 0) return;
-  // Cells count as bytes here, as they do for the single- and double-byte code pages.
-  std::string_view text = ansi.substr(0, static_cast<std::size_t>(maxWidth));
+  std::string_view text = ansi.substr(0, fit(ansi, static_cast<std::size_t>(maxWidth)));
   if (col < left) {
     std::size_t cut = static_cast<std::size_t>(left - col);
     if (cut >= text.size()) return;
-    text.remove_prefix(cut);
-    col = left;
+    // A character the edge cuts leaves its cell blank.
+    std::size_t start = charStartFrom(text, cut);
+    text.remove_prefix(start);
+    col = left + static_cast<int>(start - cut);
   }
-  if (col >= right) return;
-  text = text.substr(0, static_cast<std::size_t>(right - col));
+  if (col >= right || text.empty()) return;
+  text = text.substr(0, fit(text, static_cast<std::size_t>(right - col)));
   wattr_on(stdscr, attributes, nullptr);
   mvwaddstr(stdscr, row, col, m_charset.toTerminal(text).c_str());
   wattr_off(stdscr, attributes, nullptr);
+}
+
+std::size_t TerminalCanvas::fit(std::string_view ansi, std::size_t cells) const {
+  return platform::wholeCharsWithin(ansi, cells, static_cast<int>(m_charset.codePage()));
+}
+
+std::size_t TerminalCanvas::charStartFrom(std::string_view ansi, std::size_t pos) const {
+  return platform::charStartFrom(ansi, pos, static_cast<int>(m_charset.codePage()));
 }
 
 void TerminalCanvas::fill(int row, int col, int rows, int cols, unsigned attributes) {

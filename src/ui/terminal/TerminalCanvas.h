@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace kvr::ui {
@@ -24,6 +25,13 @@ class TerminalCanvas {
   // One cell of a UTF-8 glyph, or `ascii` where the terminal does not take UTF-8.
   void glyph(int row, int col, const char* utf8, char ascii, unsigned attributes);
   bool unicode() const { return m_unicode; }
+
+  // A cell is a byte, as in the single- and double-byte code pages; a double-byte character is
+  // never cut in two. The bytes of the longest start of `ansi` that is whole characters and fits
+  // `cells`.
+  std::size_t fit(std::string_view ansi, std::size_t cells) const;
+  // The first character boundary at or after byte `pos`.
+  std::size_t charStartFrom(std::string_view ansi, std::size_t pos) const;
 
  private:
   const TerminalCharset& m_charset;

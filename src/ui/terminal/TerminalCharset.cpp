@@ -16,7 +16,7 @@ iconv_t toHandle(void* cd) { return static_cast<iconv_t>(cd); }
 
 }  // namespace
 
-TerminalCharset::TerminalCharset(unsigned codePage) {
+TerminalCharset::TerminalCharset(unsigned codePage) : m_codePage(codePage) {
   std::string ansi = "CP" + std::to_string(codePage);
   const char* terminal = nl_langinfo(CODESET);
   std::string target = terminal && *terminal ? terminal : "ANSI_X3.4-1968";

@@ -16,12 +16,14 @@ class TerminalCharset {
   TerminalCharset(const TerminalCharset&) = delete;
   TerminalCharset& operator=(const TerminalCharset&) = delete;
 
+  unsigned codePage() const { return m_codePage; }
   std::string toTerminal(std::string_view ansi) const;
   std::string fromTerminal(std::string_view typed) const;
 
  private:
   static std::string convert(void* cd, std::string_view in);
 
+  unsigned m_codePage;
   void* m_out = nullptr;  // iconv_t, ANSI to terminal
   void* m_in = nullptr;   // iconv_t, terminal to ANSI
 };
