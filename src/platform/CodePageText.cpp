@@ -4,11 +4,6 @@ namespace kvr::platform {
 
 namespace {
 
-constexpr int kShiftJis = 932;
-constexpr int kGbk = 936;
-constexpr int kKorean = 949;
-constexpr int kBig5 = 950;
-
 bool isLeadByte(unsigned char byte, int codePage) {
   if (codePage == kShiftJis) return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
   return byte >= 0x81 && byte <= 0xFE;

@@ -9,6 +9,10 @@ namespace kvr::platform {
 // lead byte and its trail byte are one character; UTF-8 is walked the same way, a lead byte and
 // its continuation bytes making one character. Such characters are "wide".
 inline constexpr int kUtf8CodePage = 65001;
+inline constexpr int kShiftJis = 932;
+inline constexpr int kGbk = 936;
+inline constexpr int kKorean = 949;
+inline constexpr int kBig5 = 950;
 
 bool isDoubleByteCodePage(int codePage);
 

@@ -8,10 +8,10 @@ namespace kvr {
 
 namespace {
 
-constexpr int kShiftJis = 932;
-constexpr int kGbk = 936;
-constexpr int kKorean = 949;
-constexpr int kBig5 = 950;
+using platform::kBig5;
+using platform::kGbk;
+using platform::kKorean;
+using platform::kShiftJis;
 constexpr int kCyrillic = 1251;
 constexpr int kGreek = 1253;
 constexpr int kThai = 874;

@@ -41,10 +41,10 @@ class WizardTerminalTest : public ::testing::Test {
     ASSERT_EQ(filled.exitCode, 0) << filled.err;
   }
 
-  // `redirect`, when given, follows the wizard's arguments ("> file").
-  std::string command(const std::string& redirect = "") const {
+  // `more` follows the wizard's arguments: another option, or a redirection ("> file").
+  std::string command(const std::string& more = "") const {
     return "env TERM=tmux-256color LANG=C.UTF-8 LC_ALL= KVR_PREFIX=" + m_prefix.path().string() + " " + m_wizard +
-           " -splashdelay=0 " + redirect + "; echo wizard ended $?; sleep 30";
+           " -splashdelay=0 " + more + "; echo wizard ended $?; sleep 30";
   }
 
   // Exit and Yes, and the wizard's end.
@@ -144,14 +144,10 @@ TEST_F(WizardTerminalTest, ListsOpenBelowTheirBoxAndChooseByKeyboard) {
 // too narrow for their text and the edges of a scrolled page never cut one in two (a half
 // would show as "?").
 TEST_F(WizardTerminalTest, DoubleByteTextsAreNeverCutInHalf) {
-  TmuxSession session("env TERM=tmux-256color LANG=C.UTF-8 LC_ALL= KVR_PREFIX=" + m_prefix.path().string() + " " +
-                          m_wizard + " -splashdelay=0 -lang=jpn; sleep 30",
-                      120, 50);
+  TmuxSession session(command("-lang=jpn"), 120, 50);
   std::string whole = session.waitFor("\xE4\xB8\x8A\xE8\xA8\x98", "the Japanese contact page");  // U+4E0A U+8A18
   EXPECT_EQ(whole.find('?'), std::string::npos);
-  TmuxSession narrow("env TERM=tmux-256color LANG=C.UTF-8 LC_ALL= KVR_PREFIX=" + m_prefix.path().string() + " " +
-                         m_wizard + " -splashdelay=0 -lang=jpn; sleep 30",
-                     50, 20);
+  TmuxSession narrow(command("-lang=jpn"), 50, 20);
   std::string left = narrow.waitFor("Ada_", "the page's left part");
   EXPECT_EQ(left.find('?'), std::string::npos);
   // To the company name on the right: the page scrolls across, cutting the labels at its left.
